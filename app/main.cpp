@@ -1,0 +1,25 @@
+#include "app/MainWindow.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/NetworkHostIdentity.h"
+#include "platform/Services.h"
+#include "platform/SystemShell.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+
+    morvela::QtDialogs dialogs;
+    morvela::SystemClock clock;
+    morvela::DiskFileSystem files;
+    morvela::SystemShell shell;
+    morvela::NetworkHostIdentity host;
+    morvela::Services services{dialogs, clock, files, shell, host};
+
+    morvela::MainWindow window(services);
+    dialogs.setParentWindow(&window);
+    window.show();
+    return app.exec();
+}

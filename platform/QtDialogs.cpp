@@ -1,0 +1,91 @@
+#include "common/AppTexts.h"
+#include "platform/Dialogs.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace morvela {
+
+namespace {
+
+// A message box that, in the Yes/No form, can be closed only by Yes or No: Esc and the close box are
+// refused (Qt would otherwise take No as the escape button).
+class MessageBox final : public QMessageBox {
+public:
+    MessageBox(QMessageBox::Icon icon, const QString &text, QWidget *parent, bool refuseEscape)
+        : QMessageBox(icon, AppTitle, displayText(text), QMessageBox::NoButton, parent), m_refuseEscape(refuseEscape) {
+        setWindowModality(Qt::ApplicationModal);
+        setTextFormat(Qt::PlainText);
+        if (refuseEscape)
+            setWindowFlag(Qt::WindowCloseButtonHint, false);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override {
+        if (m_refuseEscape && event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent *event) override {
+        if (m_refuseEscape && !clickedButton()) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    // Prompts carry CR LF line breaks; a label shows a lone LF as the break.
+    static QString displayText(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+
+    bool m_refuseEscape;
+};
+
+} // namespace
+
+DialogAnswer QtDialogs::ConfirmBox(const QString &prompt, ConfirmForm form) {
+    const bool yesNo = form == ConfirmForm::YesNo;
+    MessageBox box(QMessageBox::Question, prompt, m_parent, yesNo);
+    QPushButton *accept = nullptr;
+    QPushButton *reject = nullptr;
+    if (yesNo) {
+        accept = box.addButton(QMessageBox::Yes);
+        reject = box.addButton(QMessageBox::No);
+        accept->setText(QStringLiteral("是(&Y)"));
+        reject->setText(QStringLiteral("否(&N)"));
+    } else {
+        accept = box.addButton(QMessageBox::Ok);
+        reject = box.addButton(QMessageBox::Cancel);
+        accept->setText(QStringLiteral("确定"));
+        reject->setText(QStringLiteral("取消"));
+        box.setEscapeButton(reject);
+    }
+    box.setDefaultButton(accept);
+    box.exec();
+
+    QAbstractButton *clicked = box.clickedButton();
+    if (yesNo) {
+        if (clicked == accept)
+            return DialogAnswer::Yes;
+        if (clicked == reject)
+            return DialogAnswer::No;
+        return DialogAnswer::NoAnswer;
+    }
+    return clicked == accept ? DialogAnswer::Ok : DialogAnswer::Cancel;
+}
+
+void QtDialogs::InfoBox(const QString &prompt, InfoIcon icon) {
+    MessageBox box(icon == InfoIcon::Warning ? QMessageBox::Warning : QMessageBox::Information, prompt, m_parent,
+                   false);
+    QPushButton *ok = box.addButton(QMessageBox::Ok);
+    ok->setText(QStringLiteral("确定"));
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
+} // namespace morvela

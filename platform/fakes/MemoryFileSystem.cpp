@@ -1,0 +1,50 @@
+#include "platform/fakes/MemoryFileSystem.h"
+
+namespace morvela {
+
+class MemoryOutputFile final : public OutputFile {
+public:
+    MemoryOutputFile(MemoryFileSystem &fs, QString path) : m_fs(fs), m_path(std::move(path)) {}
+
+    bool write(const QByteArray &bytes) override {
+        ++m_writes;
+        m_fs.m_log << QStringLiteral("write %1").arg(m_writes);
+        if (m_fs.m_failAt == MemoryFileSystem::FailAt::Write && m_writes >= m_fs.m_failWrite) {
+            m_error = {m_fs.m_failKind, QStringLiteral("scripted write failure")};
+            return false;
+        }
+        m_pending += bytes;
+        return true;
+    }
+
+    bool commit() override {
+        m_fs.m_log << QStringLiteral("commit %1").arg(m_path);
+        if (m_fs.m_failAt == MemoryFileSystem::FailAt::Commit) {
+            m_error = {m_fs.m_failKind, QStringLiteral("scripted commit failure")};
+            return false;
+        }
+        m_fs.m_files.insert(m_path, m_pending);
+        return true;
+    }
+
+    FileError error() const override { return m_error; }
+
+private:
+    MemoryFileSystem &m_fs;
+    QString m_path;
+    QByteArray m_pending;
+    int m_writes = 0;
+    FileError m_error;
+};
+
+std::unique_ptr<OutputFile> MemoryFileSystem::create(const QString &logicalPath, FileError *error) {
+    m_log << QStringLiteral("create %1").arg(logicalPath);
+    if (m_failAt == FailAt::Create) {
+        if (error)
+            *error = {m_failKind, QStringLiteral("scripted create failure")};
+        return nullptr;
+    }
+    return std::make_unique<MemoryOutputFile>(*this, logicalPath);
+}
+
+} // namespace morvela
