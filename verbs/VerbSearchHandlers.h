@@ -2,21 +2,32 @@
 
 #include <QObject>
 
+class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace morvela {
 
 struct Services;
 
-// The click handlers of one page. They find their controls in the window by name.
+// The click handlers of the irregular verb page: "搜索" (Command26) and "清空" (Command27).
+// They find their controls in the window by name.
 class VerbSearchHandlers final : public QObject {
     Q_OBJECT
 public:
     VerbSearchHandlers(QWidget *window, Services &services);
 
+public Q_SLOTS:
+    // Looks up the verb typed into dc and shows its forms in st and its meaning in zwhy.
+    void Command26_Click();
+    // After confirmation, empties dc, st and zwhy.
+    void Command27_Click();
+
 private:
-    QWidget *m_window;
     Services &m_services;
+    QLineEdit *m_dc;
+    QLabel *m_st;
+    QLabel *m_zwhy;
 };
 
 } // namespace morvela
