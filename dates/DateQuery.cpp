@@ -271,15 +271,16 @@ QString WeekdayMessage(int weekdayNumber) {
     static const char16_t *const names[7] = {u"天", u"一", u"二", u"三", u"四", u"五", u"六"};
     if (weekdayNumber < 1 || weekdayNumber > 7)
         return QString();
-    return u"这一天是星期" + QString::fromUtf16(names[weekdayNumber - 1]) + u"。";
+    return QStringLiteral("这一天是星期") + QString::fromUtf16(names[weekdayNumber - 1]) +
+           QStringLiteral("。");
 }
 
 QString WeekOfYearMessage(int week) {
-    return u"这一天处于这一年的第" + QString::number(week) + u"周。";
+    return QStringLiteral("这一天处于这一年的第") + QString::number(week) + QStringLiteral("周。");
 }
 
 QString DayOfYearMessage(int day) {
-    return u"这一天是这一年的第" + QString::number(day) + u"天。";
+    return QStringLiteral("这一天是这一年的第") + QString::number(day) + QStringLiteral("天。");
 }
 
 } // namespace morvela
