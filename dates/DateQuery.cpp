@@ -232,7 +232,7 @@ std::optional<QDate> ParseLocaleDate(QStringView text, const QLocale &locale, co
     if (!date.isValid())
         return std::nullopt;
     if (analysed.yearDigits == 2 && date.year() >= 1900 && date.year() < 1950)
-        date = date.addYears(100); // the same 1950..2049 window as above
+        date = date.addYears(100); // the 1950..2049 window of the numeric formats
     return existingDate(date.year(), date.month(), date.day());
 }
 
