@@ -44,6 +44,8 @@ QString DateTimeText(const QDateTime &moment) {
     return ShortDateText(moment.date()) + QLatin1Char(' ') + LongTimeText(time);
 }
 
-QString TimeDigits(const QTime &time) { return time.toString(QStringLiteral("hhmmss")); }
+QString TimeDigits(const QTime &time) {
+    return time.toString(QStringLiteral("hhmmss"));
+}
 
 } // namespace morvela

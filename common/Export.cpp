@@ -47,8 +47,9 @@ ExportResult runExport(Dialogs &dialogs, FileSystem &files, const ExportJob &job
     }
     if (!ok) {
         // The writer has dropped the unfinished file; an earlier file of the same name is untouched.
-        dialogs.InfoBox(QStringLiteral("保存失败！文件“%1”未能写入：\r\n%2").arg(path, reasonText(writer.error())),
-                        InfoIcon::Warning);
+        dialogs.InfoBox(
+            QStringLiteral("保存失败！文件“%1”未能写入：\r\n%2").arg(path, reasonText(writer.error())),
+            InfoIcon::Warning);
         return ExportResult::Failed;
     }
     dialogs.InfoBox(job.success, InfoIcon::Information);

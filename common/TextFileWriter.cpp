@@ -2,6 +2,8 @@
 
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace morvela {
 
 namespace {
@@ -17,28 +19,33 @@ QStringEncoder makeAnsiEncoder() {
 } // namespace
 
 QByteArray encodeAnsiLine(QStringView text) {
+    // An encoder that has met an unrepresentable character stays in error (and clearing its state does
+    // not make it usable again), so it is replaced by a fresh one after every error.
     thread_local QStringEncoder encoder = makeAnsiEncoder();
+    // Surrogates go the slow way: the encoder would hold back a lone high surrogate at the end.
+    const bool surrogates = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); });
     QByteArray out;
-    out.reserve(text.size() * 2 + 2);
-    // Whole text at once when it is all representable; otherwise one character (code point) at a time,
-    // each unrepresentable one, a lone surrogate included, becoming one "?".
-    encoder.resetState();
-    QByteArray whole = encoder.encode(text);
-    if (!encoder.hasError()) {
-        out = std::move(whole);
-    } else {
+    if (!surrogates)
+        out = encoder.encode(text);
+    if (surrogates || encoder.hasError()) {
+        // One character (code point) at a time; each unrepresentable one, a lone surrogate included,
+        // becomes one "?".
+        out.clear();
+        out.reserve(text.size() * 2 + 2);
+        encoder = makeAnsiEncoder();
         qsizetype i = 0;
         while (i < text.size()) {
             qsizetype len = 1;
             if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
                 len = 2;
             const QStringView one = text.mid(i, len);
-            encoder.resetState();
-            QByteArray bytes = encoder.encode(one);
-            if (encoder.hasError() || bytes.isEmpty() || (len == 1 && one.front().isSurrogate()))
+            const QByteArray bytes = encoder.encode(one);
+            if (encoder.hasError() || bytes.isEmpty() || (len == 1 && one.front().isSurrogate())) {
                 out += '?';
-            else
+                encoder = makeAnsiEncoder();
+            } else {
                 out += bytes;
+            }
             i += len;
         }
     }

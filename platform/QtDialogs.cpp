@@ -15,7 +15,8 @@ namespace {
 class MessageBox final : public QMessageBox {
 public:
     MessageBox(QMessageBox::Icon icon, const QString &text, QWidget *parent, bool refuseEscape)
-        : QMessageBox(icon, AppTitle, displayText(text), QMessageBox::NoButton, parent), m_refuseEscape(refuseEscape) {
+        : QMessageBox(icon, AppTitle, displayText(text), QMessageBox::NoButton, parent),
+          m_refuseEscape(refuseEscape) {
         setWindowModality(Qt::ApplicationModal);
         setTextFormat(Qt::PlainText);
         if (refuseEscape)
@@ -40,7 +41,9 @@ protected:
 
 private:
     // Prompts carry CR LF line breaks; a label shows a lone LF as the break.
-    static QString displayText(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+    static QString displayText(QString text) {
+        return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    }
 
     bool m_refuseEscape;
 };
@@ -79,8 +82,8 @@ DialogAnswer QtDialogs::ConfirmBox(const QString &prompt, ConfirmForm form) {
 }
 
 void QtDialogs::InfoBox(const QString &prompt, InfoIcon icon) {
-    MessageBox box(icon == InfoIcon::Warning ? QMessageBox::Warning : QMessageBox::Information, prompt, m_parent,
-                   false);
+    MessageBox box(icon == InfoIcon::Warning ? QMessageBox::Warning : QMessageBox::Information, prompt,
+                   m_parent, false);
     QPushButton *ok = box.addButton(QMessageBox::Ok);
     ok->setText(QStringLiteral("确定"));
     box.setDefaultButton(ok);

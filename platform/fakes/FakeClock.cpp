@@ -9,8 +9,12 @@ QDateTime FakeClock::next() {
     return m_moments.size() > 1 ? m_moments.takeFirst() : m_moments.first();
 }
 
-QDate FakeClock::today() { return next().date(); }
+QDate FakeClock::today() {
+    return next().date();
+}
 
-QDateTime FakeClock::now() { return next(); }
+QDateTime FakeClock::now() {
+    return next();
+}
 
 } // namespace morvela

@@ -19,7 +19,9 @@ public:
     };
 
     // Queues the answers to the next questions, first to last.
-    void answer(std::initializer_list<DialogAnswer> answers) { m_script.append(QList<DialogAnswer>(answers)); }
+    void answer(std::initializer_list<DialogAnswer> answers) {
+        m_script.append(QList<DialogAnswer>(answers));
+    }
     void answer(DialogAnswer a) { m_script.append(a); }
 
     DialogAnswer ConfirmBox(const QString &prompt, ConfirmForm form) override;

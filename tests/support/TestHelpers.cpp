@@ -5,7 +5,9 @@
 
 namespace morvela::test {
 
-QByteArray hexBytes(const char *spaced) { return QByteArray::fromHex(QByteArray(spaced).replace(' ', "")); }
+QByteArray hexBytes(const char *spaced) {
+    return QByteArray::fromHex(QByteArray(spaced).replace(' ', ""));
+}
 
 QByteArray gbkLines(const QStringList &lines) {
     QStringEncoder gbk("GBK");

@@ -1,0 +1,183 @@
+#include "common/AppTexts.h"
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include <functional>
+
+using namespace morvela;
+
+namespace {
+
+// Runs `act` on the message box once it is up and modal. The box is shown by a call that blocks in
+// its own event loop, so the action is scheduled before that call.
+void whenBoxIsUp(std::function<void(QMessageBox *)> act) {
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(box);
+    });
+    timer->start();
+}
+
+QPushButton *buttonWithText(QMessageBox *box, const QString &text) {
+    for (QAbstractButton *b : box->buttons())
+        if (b->text() == text)
+            return qobject_cast<QPushButton *>(b);
+    return nullptr;
+}
+
+enum class Action { Enter, Escape, CloseBox, ClickSecond };
+
+void perform(QMessageBox *box, Action action) {
+    switch (action) {
+    case Action::Enter:
+        QTest::keyClick(box, Qt::Key_Return);
+        break;
+    case Action::Escape:
+        QTest::keyClick(box, Qt::Key_Escape);
+        break;
+    case Action::CloseBox:
+        box->close();
+        break;
+    case Action::ClickSecond:
+        box->buttons().value(1)->click();
+        break;
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+
+class TestDialogs : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void okCancel_data();
+    void okCancel();
+    void yesNoAnswers_data();
+    void yesNoAnswers();
+    void yesNoRefusesEscapeAndCloseBox_data();
+    void yesNoRefusesEscapeAndCloseBox();
+    void infoBox_data();
+    void infoBox();
+};
+
+void TestDialogs::okCancel_data() {
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<DialogAnswer>("answer");
+    QTest::newRow("Enter answers OK") << Action::Enter << DialogAnswer::Ok;
+    QTest::newRow("Esc answers Cancel") << Action::Escape << DialogAnswer::Cancel;
+    QTest::newRow("close box answers Cancel") << Action::CloseBox << DialogAnswer::Cancel;
+    QTest::newRow("Cancel button") << Action::ClickSecond << DialogAnswer::Cancel;
+}
+
+void TestDialogs::okCancel() {
+    QFETCH(Action, action);
+    QFETCH(DialogAnswer, answer);
+    QtDialogs dialogs;
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList captions;
+    whenBoxIsUp([&](QMessageBox *box) {
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        for (QAbstractButton *b : box->buttons())
+            captions << b->text();
+        perform(box, action);
+    });
+    QCOMPARE(dialogs.ConfirmBox(QStringLiteral("您确定要保存日程表吗？"), ConfirmForm::OkCancel), answer);
+    QCOMPARE(title, AppTitle);
+    QCOMPARE(text, QStringLiteral("您确定要保存日程表吗？"));
+    QCOMPARE(icon, QMessageBox::Question);
+    QCOMPARE(captions, (QStringList{QStringLiteral("确定"), QStringLiteral("取消")}));
+}
+
+void TestDialogs::yesNoAnswers_data() {
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<DialogAnswer>("answer");
+    QTest::newRow("Enter answers Yes") << Action::Enter << DialogAnswer::Yes;
+    QTest::newRow("No button") << Action::ClickSecond << DialogAnswer::No;
+}
+
+void TestDialogs::yesNoAnswers() {
+    QFETCH(Action, action);
+    QFETCH(DialogAnswer, answer);
+    QtDialogs dialogs;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    whenBoxIsUp([&](QMessageBox *box) {
+        icon = box->icon();
+        perform(box, action);
+    });
+    QCOMPARE(dialogs.ConfirmBox(QStringLiteral("请问您所在的地理位置是在北半球吗？"), ConfirmForm::YesNo),
+             answer);
+    QCOMPARE(icon, QMessageBox::Question);
+}
+
+void TestDialogs::yesNoRefusesEscapeAndCloseBox_data() {
+    QTest::addColumn<Action>("action");
+    QTest::newRow("Esc") << Action::Escape;
+    QTest::newRow("close box") << Action::CloseBox;
+}
+
+void TestDialogs::yesNoRefusesEscapeAndCloseBox() {
+    QFETCH(Action, action);
+    QtDialogs dialogs;
+    bool stillOpen = false;
+    whenBoxIsUp([&](QMessageBox *box) {
+        perform(box, action);
+        QCoreApplication::processEvents();
+        stillOpen = box->isVisible();
+        // The question is still waiting for Yes or No: answer No with its button.
+        buttonWithText(box, QStringLiteral("否(&N)"))->click();
+    });
+    QCOMPARE(dialogs.ConfirmBox(QStringLiteral("问"), ConfirmForm::YesNo), DialogAnswer::No);
+    QVERIFY(stillOpen);
+}
+
+void TestDialogs::infoBox_data() {
+    QTest::addColumn<InfoIcon>("icon");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<int>("expectedIcon");
+    QTest::newRow("information, Enter")
+        << InfoIcon::Information << Action::Enter << int(QMessageBox::Information);
+    QTest::newRow("information, Esc")
+        << InfoIcon::Information << Action::Escape << int(QMessageBox::Information);
+    QTest::newRow("warning, close box") << InfoIcon::Warning << Action::CloseBox << int(QMessageBox::Warning);
+}
+
+void TestDialogs::infoBox() {
+    QFETCH(InfoIcon, icon);
+    QFETCH(Action, action);
+    QFETCH(int, expectedIcon);
+    QtDialogs dialogs;
+    QString text, title;
+    int shownIcon = -1;
+    QStringList captions;
+    whenBoxIsUp([&](QMessageBox *box) {
+        text = box->text();
+        title = box->windowTitle();
+        shownIcon = box->icon();
+        for (QAbstractButton *b : box->buttons())
+            captions << b->text();
+        perform(box, action);
+    });
+    // Prompts carry CR LF breaks; the box shows them as line breaks.
+    dialogs.InfoBox(QStringLiteral("第一行  \r\n第二行"), icon);
+    QCOMPARE(text, QStringLiteral("第一行  \n第二行"));
+    QCOMPARE(title, AppTitle);
+    QCOMPARE(shownIcon, expectedIcon);
+    QCOMPARE(captions, QStringList{QStringLiteral("确定")});
+}
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
