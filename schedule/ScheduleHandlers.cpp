@@ -6,6 +6,7 @@
 
 namespace morvela {
 
-ScheduleHandlers::ScheduleHandlers(QWidget *window, Services &services) : QObject(window), m_window(window), m_services(services) {}
+ScheduleHandlers::ScheduleHandlers(QWidget *window, Services &services)
+    : QObject(window), m_window(window), m_services(services) {}
 
 } // namespace morvela
