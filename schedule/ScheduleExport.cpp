@@ -15,8 +15,12 @@ QString FileNameSafeText(const QString &text) {
     return out;
 }
 
+QString ScheduleFileNameForDateText(const QString &shortDate) {
+    return OutputRoot + FileNameSafeText(shortDate) + QStringLiteral(" 的日程表.txt");
+}
+
 QString ScheduleFileName(const QDate &today) {
-    return OutputRoot + FileNameSafeText(ShortDateText(today)) + QStringLiteral(" 的日程表.txt");
+    return ScheduleFileNameForDateText(ShortDateText(today));
 }
 
 QStringList ScheduleFileLines(const QDate &today, const QDateTime &moment, const QStringList &slotTexts) {

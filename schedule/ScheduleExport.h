@@ -15,6 +15,9 @@ QString FileNameSafeText(const QString &text);
 // reference date form (2009-7-23) it is unchanged.
 QString ScheduleFileName(const QDate &today);
 
+// The same path from the short date as a text: "7/23/2009" gives "D:\7-23-2009 的日程表.txt".
+QString ScheduleFileNameForDateText(const QString &shortDate);
+
 // The 38 lines of the schedule file, without their line ends: the title, an empty line, one line per
 // slot in time order (time text, four blanks, the slot's text as typed), an empty line and the time of
 // writing. `slotTexts` holds the texts of the slots in slot order; a missing text counts as empty.
