@@ -2,21 +2,36 @@
 
 #include <QObject>
 
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 
 namespace morvela {
 
 struct Services;
 
-// The click handlers of one page. They find their controls in the window by name.
+// The sticky-note page: creating the note (qhbzt), saving it (bcbzt) and deleting it (qkbzt). The
+// page is in one of two states, told apart only by which controls are visible: no note (wbzt, qhbzt)
+// or a note shown (ybzt, Text36, qkbzt, bcbzt).
 class NoteHandlers final : public QObject {
     Q_OBJECT
 public:
     NoteHandlers(QWidget *window, Services &services);
 
+public Q_SLOTS:
+    void qhbzt_Click();
+    void bcbzt_Click();
+    void qkbzt_Click();
+
 private:
-    QWidget *m_window;
     Services &m_services;
+    QLabel *m_wbzt;
+    QLabel *m_ybzt;
+    QPlainTextEdit *m_text36;
+    QPushButton *m_qhbzt;
+    QPushButton *m_bcbzt;
+    QPushButton *m_qkbzt;
 };
 
 } // namespace morvela

@@ -1,22 +1,42 @@
 #pragma once
 
+#include "schedule/ScheduleSlot.h"
+
+#include <QList>
 #include <QObject>
 
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace morvela {
 
 struct Services;
 
-// The click handlers of one page. They find their controls in the window by name.
+// The schedule page: revealing the grid (ks), clearing it (qk) and exporting it (bc).
 class ScheduleHandlers final : public QObject {
     Q_OBJECT
 public:
     ScheduleHandlers(QWidget *window, Services &services);
 
+public Q_SLOTS:
+    void ks_Click();
+    void qk_Click();
+    void bc_Click();
+
 private:
-    QWidget *m_window;
     Services &m_services;
+    QList<QLabel *> m_hourLabels;                           // d6 ... d22
+    QList<QLineEdit *> m_boxesByNumber;                     // Text2 ... Text35
+    std::array<QLineEdit *, ScheduleSlotCount> m_slotBoxes; // in slot (time) order
+    QLabel *m_min0;
+    QLabel *m_min30;
+    QPushButton *m_ks;
+    QPushButton *m_qk;
+    QPushButton *m_bc;
 };
 
 } // namespace morvela

@@ -1,0 +1,34 @@
+#include "note/NoteFile.h"
+
+#include "common/AppTexts.h"
+#include "common/DateTexts.h"
+
+namespace morvela {
+
+QString NoteFileName(const QTime &timeOfDay) {
+    return OutputRoot + QStringLiteral("便纸条—") + TimeDigits(timeOfDay) + QStringLiteral(".txt");
+}
+
+QString NoteTextWithCrLf(const QString &text) {
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r')) {
+            out += QLatin1String("\r\n");
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+        } else if (c == QLatin1Char('\n')) {
+            out += QLatin1String("\r\n");
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QStringList NoteFileLines(const QDateTime &moment, const QString &noteText) {
+    return {DateTimeText(moment) + QStringLiteral(" 时创建的便纸条"), QString(), NoteTextWithCrLf(noteText)};
+}
+
+} // namespace morvela

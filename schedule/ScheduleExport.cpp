@@ -1,0 +1,39 @@
+#include "schedule/ScheduleExport.h"
+
+#include "common/AppTexts.h"
+#include "common/DateTexts.h"
+#include "schedule/ScheduleSlot.h"
+
+namespace morvela {
+
+QString FileNameSafeText(const QString &text) {
+    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+    QString out = text;
+    for (QChar &c : out)
+        if (c.unicode() < 0x20 || forbidden.contains(c))
+            c = QLatin1Char('-');
+    return out;
+}
+
+QString ScheduleFileNameForDateText(const QString &shortDate) {
+    return OutputRoot + FileNameSafeText(shortDate) + QStringLiteral(" 的日程表.txt");
+}
+
+QString ScheduleFileName(const QDate &today) {
+    return ScheduleFileNameForDateText(ShortDateText(today));
+}
+
+QStringList ScheduleFileLines(const QDate &today, const QDateTime &moment, const QStringList &slotTexts) {
+    QStringList lines;
+    lines.reserve(ScheduleSlotCount + 4);
+    lines << ShortDateText(today) + QStringLiteral(" 的日程表");
+    lines << QString();
+    const auto &table = ScheduleSlots();
+    for (int s = 0; s < ScheduleSlotCount; ++s)
+        lines << table[s].timeText + QStringLiteral("    ") + slotTexts.value(s);
+    lines << QString();
+    lines << QStringLiteral("制表时间： ") + DateTimeText(moment);
+    return lines;
+}
+
+} // namespace morvela
