@@ -1,8 +1,16 @@
+#include "app/MainWindow.h"
 #include "platform/SystemShell.h"
+#include "platform/fakes/FakePlatform.h"
 #include "webmail/MailShortcutTable.h"
 
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTabWidget>
 #include <QUrl>
 #include <QtTest>
 
@@ -32,6 +40,45 @@ QList<QPair<QString, QString>> queryPairs(const QString &address) {
     return pairs;
 }
 
+// Everything a handler could have changed about the window's controls, one line per named widget.
+QStringList controlSnapshot(const QWidget &window) {
+    QStringList lines;
+    const QList<QWidget *> widgets = window.findChildren<QWidget *>();
+    for (const QWidget *w : widgets) {
+        if (w->objectName().isEmpty())
+            continue;
+        QString text;
+        if (const auto *box = qobject_cast<const QLineEdit *>(w))
+            text = box->text();
+        else if (const auto *multi = qobject_cast<const QPlainTextEdit *>(w))
+            text = multi->toPlainText();
+        else if (const auto *label = qobject_cast<const QLabel *>(w))
+            text = label->text();
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+            text = button->text();
+        if (const auto *tabs = qobject_cast<const QTabWidget *>(w))
+            text = QString::number(tabs->currentIndex());
+        const QRect g = w->geometry();
+        lines.append(QStringLiteral("%1 %2 %3,%4 %5x%6 hidden=%7 enabled=%8 [%9]")
+                         .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()))
+                         .arg(g.x())
+                         .arg(g.y())
+                         .arg(g.width())
+                         .arg(g.height())
+                         .arg(w->isHidden())
+                         .arg(w->isEnabled())
+                         .arg(text));
+    }
+    lines.sort();
+    return lines;
+}
+
+void addButtonRows() {
+    QTest::addColumn<QString>("name");
+    for (const MailShortcut &row : MailShortcutTable())
+        QTest::newRow(row.name) << QString::fromLatin1(row.name);
+}
+
 } // namespace
 
 class TestWebmail : public QObject {
@@ -53,6 +100,15 @@ private Q_SLOTS:
     void quotedArgument_data();
     void quotedArgument();
     void everyCommandLineGivesBackItsAddress();
+
+    // The buttons of the real window.
+    void buttonSitsOnItsGridPlace_data() { addButtonRows(); }
+    void buttonSitsOnItsGridPlace();
+    void clickLaunchesItsAddressMinimized_data() { addButtonRows(); }
+    void clickLaunchesItsAddressMinimized();
+    void twoClicksLaunchTwice();
+    void clickChangesNoControl_data();
+    void clickChangesNoControl();
 };
 
 void TestWebmail::rows_data() {
@@ -236,6 +292,74 @@ void TestWebmail::quotedArgument() {
 void TestWebmail::everyCommandLineGivesBackItsAddress() {
     for (const MailShortcut &row : MailShortcutTable())
         QCOMPARE(morvela::quotedArgument(explorerCommandLine(row.address)).value_or(QString()), row.address);
+}
+
+void TestWebmail::buttonSitsOnItsGridPlace() {
+    QFETCH(QString, name);
+    FakePlatform p;
+    MainWindow w(p.services);
+    const MailShortcut *row = rowNamed(name);
+    QVERIFY(row);
+    auto *tabs = w.findChild<QTabWidget *>(u"SSTab1"_s);
+    auto *button = w.findChild<QPushButton *>(name);
+    QVERIFY(tabs && button);
+    QVERIFY(tabs->isAncestorOf(button));
+    QCOMPARE(button->text(), row->caption);
+
+    // The grid in twips, on the screen in pixels (15 twips each), counted from the tab control.
+    const QRect twips = mailButtonRectTwips(row->row, row->column);
+    QCOMPARE(button->mapTo(tabs, QPoint(0, 0)), QPoint(twips.left() / 15, twips.top() / 15));
+    QCOMPARE(button->size(), QSize(1695 / 15, 375 / 15));
+    QVERIFY(!button->isHidden());
+    QVERIFY(button->isEnabled());
+}
+
+void TestWebmail::clickLaunchesItsAddressMinimized() {
+    QFETCH(QString, name);
+    FakePlatform p;
+    MainWindow w(p.services);
+    const MailShortcut *row = rowNamed(name);
+    QVERIFY(row);
+    w.findChild<QPushButton *>(name)->click();
+
+    QCOMPARE(p.shell.launches().size(), 1);
+    QCOMPARE(p.shell.launches().at(0).commandLine, explorerCommandLine(row->address));
+    QCOMPARE(p.shell.launches().at(0).windowStyle, 2);
+    QVERIFY(p.dialogs.shown().isEmpty());
+}
+
+void TestWebmail::twoClicksLaunchTwice() {
+    FakePlatform p;
+    MainWindow w(p.services);
+    auto *button = w.findChild<QPushButton *>(u"Command11"_s);
+    button->click();
+    button->click();
+    QCOMPARE(p.shell.launches().size(), 2);
+    QCOMPARE(p.shell.launches().at(0).commandLine, p.shell.launches().at(1).commandLine);
+    QVERIFY(p.shell.launches().at(1).commandLine.endsWith(u"/webmail/\""_s));
+}
+
+void TestWebmail::clickChangesNoControl_data() {
+    QTest::addColumn<bool>("launchFails");
+    QTest::newRow("launch succeeds") << false;
+    QTest::newRow("launch fails") << true;
+}
+
+void TestWebmail::clickChangesNoControl() {
+    QFETCH(bool, launchFails);
+    FakePlatform p;
+    p.shell.setFailing(launchFails);
+    MainWindow w(p.services);
+    const QStringList before = controlSnapshot(w);
+    QVERIFY(before.size() > 16);
+
+    for (const MailShortcut &row : MailShortcutTable())
+        w.findChild<QPushButton *>(QString::fromLatin1(row.name))->click();
+
+    QCOMPARE(p.shell.launches().size(), 16);
+    QCOMPARE(controlSnapshot(w), before);
+    // A failed launch is swallowed: no dialog of any kind.
+    QVERIFY(p.dialogs.shown().isEmpty());
 }
 
 QTEST_MAIN(TestWebmail)
