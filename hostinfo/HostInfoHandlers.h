@@ -2,21 +2,32 @@
 
 #include <QObject>
 
+class QLineEdit;
 class QWidget;
 
 namespace morvela {
 
 struct Services;
 
-// The click handlers of one page. They find their controls in the window by name.
+// The click handlers of the host identity page: "获取" fills the address and name boxes, "保存" fills
+// them afresh and writes them to a two-line file.
 class HostInfoHandlers final : public QObject {
     Q_OBJECT
 public:
     HostInfoHandlers(QWidget *window, Services &services);
 
+public Q_SLOTS:
+    void Command28_Click();
+    void Command29_Click();
+
 private:
+    // Reads the address, then the name, each into its box; a read that fails leaves its box as it was.
+    void refreshBoxes();
+
     QWidget *m_window;
     Services &m_services;
+    QLineEdit *m_ip;
+    QLineEdit *m_cname;
 };
 
 } // namespace morvela

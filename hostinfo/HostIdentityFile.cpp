@@ -1,0 +1,15 @@
+#include "hostinfo/HostIdentityFile.h"
+
+#include "common/AppTexts.h"
+
+namespace morvela {
+
+QString hostIdentityFilePath() {
+    return OutputRoot + HostIdentityFileName;
+}
+
+QStringList hostIdentityFileLines(const QString &ipText, const QString &hostNameText) {
+    return {IpLineLabel + ipText, HostNameLineLabel + hostNameText};
+}
+
+} // namespace morvela

@@ -1,0 +1,366 @@
+#include "app/MainWindow.h"
+#include "platform/SystemShell.h"
+#include "platform/fakes/FakePlatform.h"
+#include "webmail/MailShortcutTable.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTabWidget>
+#include <QUrl>
+#include <QtTest>
+
+using namespace morvela;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const MailShortcut *rowNamed(const QString &name) {
+    for (const MailShortcut &row : MailShortcutTable())
+        if (QLatin1String(row.name) == name)
+            return &row;
+    return nullptr;
+}
+
+// The "key=value" pairs of an address's query, in order.
+QList<QPair<QString, QString>> queryPairs(const QString &address) {
+    QList<QPair<QString, QString>> pairs;
+    const qsizetype mark = address.indexOf(QLatin1Char('?'));
+    if (mark < 0)
+        return pairs;
+    const QStringList parts = address.mid(mark + 1).split(QLatin1Char('&'));
+    for (const QString &part : parts) {
+        const qsizetype eq = part.indexOf(QLatin1Char('='));
+        pairs.append({part.left(eq), eq < 0 ? QString() : part.mid(eq + 1)});
+    }
+    return pairs;
+}
+
+// Everything a handler could have changed about the window's controls, one line per named widget.
+QStringList controlSnapshot(const QWidget &window) {
+    QStringList lines;
+    const QList<QWidget *> widgets = window.findChildren<QWidget *>();
+    for (const QWidget *w : widgets) {
+        if (w->objectName().isEmpty())
+            continue;
+        QString text;
+        if (const auto *box = qobject_cast<const QLineEdit *>(w))
+            text = box->text();
+        else if (const auto *multi = qobject_cast<const QPlainTextEdit *>(w))
+            text = multi->toPlainText();
+        else if (const auto *label = qobject_cast<const QLabel *>(w))
+            text = label->text();
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+            text = button->text();
+        if (const auto *tabs = qobject_cast<const QTabWidget *>(w))
+            text = QString::number(tabs->currentIndex());
+        const QRect g = w->geometry();
+        lines.append(QStringLiteral("%1 %2 %3,%4 %5x%6 hidden=%7 enabled=%8 [%9]")
+                         .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()))
+                         .arg(g.x())
+                         .arg(g.y())
+                         .arg(g.width())
+                         .arg(g.height())
+                         .arg(w->isHidden())
+                         .arg(w->isEnabled())
+                         .arg(text));
+    }
+    lines.sort();
+    return lines;
+}
+
+void addButtonRows() {
+    QTest::addColumn<QString>("name");
+    for (const MailShortcut &row : MailShortcutTable())
+        QTest::newRow(row.name) << QString::fromLatin1(row.name);
+}
+
+} // namespace
+
+class TestWebmail : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void rows_data();
+    void rows();
+    void namesAndGridPlacesAreUnique();
+    void addressesSurviveUrlParsingUnchanged();
+
+    void gmailQueryKeysInOrder();
+    void gmailContinueValue();
+
+    void gridFormula_data();
+    void gridFormula();
+
+    void commandLine_data();
+    void commandLine();
+    void quotedArgument_data();
+    void quotedArgument();
+    void everyCommandLineGivesBackItsAddress();
+
+    // The buttons of the real window.
+    void buttonSitsOnItsGridPlace_data() { addButtonRows(); }
+    void buttonSitsOnItsGridPlace();
+    void clickLaunchesItsAddressMinimized_data() { addButtonRows(); }
+    void clickLaunchesItsAddressMinimized();
+    void twoClicksLaunchTwice();
+    void clickChangesNoControl_data();
+    void clickChangesNoControl();
+};
+
+void TestWebmail::rows_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("scheme");
+    QTest::addColumn<QString>("pathAndQuery");
+
+    const QString http = QStringLiteral("http");
+    QTest::newRow("Command1") << u"Command1"_s << u"Hotmail/Live 邮箱"_s << 1 << 1 << http << u"/"_s;
+    QTest::newRow("Command2") << u"Command2"_s << u"QQ 邮箱"_s << 4 << 2 << http << u"/"_s;
+    QTest::newRow("Command3") << u"Command3"_s << u"TOM 邮箱"_s << 4 << 1 << http << u"/"_s;
+    QTest::newRow("Command4") << u"Command4"_s << u"21CN 邮箱"_s << 3 << 4 << http << u"/"_s;
+    QTest::newRow("Command5") << u"Command5"_s << u"搜狐邮箱"_s << 2 << 3 << http << u"/"_s;
+    QTest::newRow("Command6") << u"Command6"_s << u"yeah 邮箱"_s << 3 << 3 << http << u"/"_s;
+    QTest::newRow("Command7") << u"Command7"_s << u"163 邮箱"_s << 3 << 1 << http << u"/"_s;
+    QTest::newRow("Command8") << u"Command8"_s << u"126 邮箱"_s << 3 << 2 << http << u"/"_s;
+    QTest::newRow("Command9") << u"Command9"_s << u"新浪邮箱"_s << 2 << 2 << http << u"/"_s;
+    QTest::newRow("Command10") << u"Command10"_s << u"雅虎邮箱"_s << 2 << 1 << http << u"/"_s;
+    QTest::newRow("Command11") << u"Command11"_s << u"189 邮箱"_s << 1 << 3 << http << u"/webmail/"_s;
+    QTest::newRow("Command12") << u"Command12"_s << u"139 邮箱"_s << 1 << 4 << http << u"/"_s;
+    QTest::newRow("Command13") << u"Command13"_s << u"搜狗邮箱"_s << 2 << 4 << http << u"/"_s;
+    QTest::newRow("Command14") << u"Command14"_s << u"foxmail 邮箱"_s << 4 << 3 << http
+                               << u"/cgi-bin/loginpage?from=domain"_s;
+    QTest::newRow("Command15") << u"Command15"_s << u"Gmail 邮箱"_s << 1 << 2 << u"https"_s
+                               << u"/accounts/ServiceLogin?service=mail&passive=true&rm=false&continue="
+                                  "http%3A%2F%2Fmail.google.com%2Fmail%2F%3Fhl%3Dzh-CN%26ui%3Dhtml%26zy%3Dl"
+                                  "&bsv=qmfwkzrtejvd&scc=1&ltmpl=default&ltmplcache=2&hl=zh-CN"_s;
+    QTest::newRow("Command16") << u"Command16"_s << u"更多……"_s << 4 << 4 << http << u"/"_s;
+}
+
+void TestWebmail::rows() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, scheme);
+    QFETCH(QString, pathAndQuery);
+
+    const MailShortcut *shortcut = rowNamed(name);
+    QVERIFY(shortcut);
+    QCOMPARE(shortcut->caption, caption);
+    QCOMPARE(shortcut->row, row);
+    QCOMPARE(shortcut->column, column);
+
+    // scheme "://" host, then the path (and query) exactly as listed.
+    static const QRegularExpression shape(QStringLiteral("^([a-z]+)://([a-z0-9-]+(\\.[a-z0-9-]+)+)(/.*)$"));
+    const QRegularExpressionMatch m = shape.match(shortcut->address);
+    QVERIFY2(m.hasMatch(), qPrintable(shortcut->address));
+    QCOMPARE(m.captured(1), scheme);
+    QCOMPARE(m.captured(4), pathAndQuery);
+}
+
+void TestWebmail::namesAndGridPlacesAreUnique() {
+    const QList<MailShortcut> &table = MailShortcutTable();
+    QCOMPARE(table.size(), 16);
+    QSet<int> places;
+    for (qsizetype i = 0; i < table.size(); ++i) {
+        // Command1 to Command16 in order: the handlers rely on it.
+        QCOMPARE(QLatin1String(table[i].name), QStringLiteral("Command%1").arg(i + 1));
+        QVERIFY(table[i].row >= 1 && table[i].row <= 4);
+        QVERIFY(table[i].column >= 1 && table[i].column <= 4);
+        places.insert(table[i].row * 10 + table[i].column);
+    }
+    QCOMPARE(places.size(), 16);
+}
+
+void TestWebmail::addressesSurviveUrlParsingUnchanged() {
+    // Where the browser is reached through QUrl, the address must come out byte for byte as written.
+    for (const MailShortcut &row : MailShortcutTable()) {
+        const QUrl url = QUrl::fromEncoded(row.address.toUtf8(), QUrl::StrictMode);
+        QVERIFY2(url.isValid(), row.name);
+        QCOMPARE(QString::fromUtf8(url.toEncoded()), row.address);
+    }
+}
+
+void TestWebmail::gmailQueryKeysInOrder() {
+    const MailShortcut *gmail = rowNamed(QStringLiteral("Command15"));
+    QVERIFY(gmail);
+    const QList<QPair<QString, QString>> pairs = queryPairs(gmail->address);
+    QStringList keys;
+    for (const auto &pair : pairs)
+        keys.append(pair.first);
+    QCOMPARE(keys, (QStringList{u"service"_s, u"passive"_s, u"rm"_s, u"continue"_s, u"bsv"_s, u"scc"_s,
+                                u"ltmpl"_s, u"ltmplcache"_s, u"hl"_s}));
+    const QStringList fixed{u"mail"_s, u"true"_s,    u"false"_s, QString(), QString(),
+                            u"1"_s,    u"default"_s, u"2"_s,     u"zh-CN"_s};
+    for (qsizetype i = 0; i < pairs.size(); ++i)
+        if (!fixed[i].isNull())
+            QCOMPARE(pairs[i].second, fixed[i]);
+    QVERIFY(QRegularExpression(QStringLiteral("^[a-z]{12}$")).match(pairs[4].second).hasMatch());
+}
+
+void TestWebmail::gmailContinueValue() {
+    const MailShortcut *gmail = rowNamed(QStringLiteral("Command15"));
+    QVERIFY(gmail);
+    const QString value = queryPairs(gmail->address).value(3).second;
+    QCOMPARE(value,
+             QStringLiteral("http%3A%2F%2Fmail.google.com%2Fmail%2F%3Fhl%3Dzh-CN%26ui%3Dhtml%26zy%3Dl"));
+    // Decoded, it is the web client's address with its own three query keys.
+    const QUrl client(QUrl::fromPercentEncoding(value.toUtf8()));
+    QCOMPARE(client.scheme(), QStringLiteral("http"));
+    QCOMPARE(client.host(), QStringLiteral("mail.google.com"));
+    QCOMPARE(client.path(), QStringLiteral("/mail/"));
+    QCOMPARE(client.query(), QStringLiteral("hl=zh-CN&ui=html&zy=l"));
+    QCOMPARE(QUrl(gmail->address).host(), QStringLiteral("www.google.com"));
+}
+
+void TestWebmail::gridFormula_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QRect>("rect");
+    // The corners and a middle cell of the slanted grid.
+    QTest::newRow("1,1") << 1 << 1 << QRect(2400, 2760, 1695, 375);
+    QTest::newRow("1,4") << 1 << 4 << QRect(8520, 2760, 1695, 375);
+    QTest::newRow("2,3") << 2 << 3 << QRect(7200, 3600, 1695, 375);
+    QTest::newRow("4,1") << 4 << 1 << QRect(4560, 5280, 1695, 375);
+    QTest::newRow("4,4") << 4 << 4 << QRect(10680, 5280, 1695, 375);
+}
+
+void TestWebmail::gridFormula() {
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QRect, rect);
+    QCOMPARE(mailButtonRectTwips(row, column), rect);
+}
+
+void TestWebmail::commandLine_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("suffix");
+
+    QTest::newRow("Command11 ends in /webmail/")
+        << u"Command11"_s << u"explorer.exe \"http://"_s << u"/webmail/\""_s;
+    QTest::newRow("Command14 carries from=domain")
+        << u"Command14"_s << u"explorer.exe \"http://"_s << u"/cgi-bin/loginpage?from=domain\""_s;
+    QTest::newRow("Command15 opens the sign-in page")
+        << u"Command15"_s << u"explorer.exe \"https://www.google.com/accounts/ServiceLogin?service=mail&"_s
+        << u"&hl=zh-CN\""_s;
+    QTest::newRow("Command7 plain start page") << u"Command7"_s << u"explorer.exe \"http://"_s << u"/\""_s;
+}
+
+void TestWebmail::commandLine() {
+    QFETCH(QString, name);
+    QFETCH(QString, prefix);
+    QFETCH(QString, suffix);
+    const MailShortcut *row = rowNamed(name);
+    QVERIFY(row);
+    const QString line = explorerCommandLine(row->address);
+    QCOMPARE(line, QStringLiteral("explorer.exe \"") + row->address + QStringLiteral("\""));
+    QVERIFY2(line.startsWith(prefix), qPrintable(line));
+    QVERIFY2(line.endsWith(suffix), qPrintable(line));
+    QCOMPARE(line.count(QLatin1Char('"')), 2);
+    QCOMPARE(line.count(QLatin1Char(' ')), 1);
+}
+
+void TestWebmail::quotedArgument_data() {
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<QString>("expected"); // null: nothing
+    QTest::newRow("explorer line") << u"explorer.exe \"http://mail.163.com/\""_s << u"http://mail.163.com/"_s;
+    QTest::newRow("query kept verbatim")
+        << u"explorer.exe \"https://h.example/p?a=b%3A%2F&c=d\""_s << u"https://h.example/p?a=b%3A%2F&c=d"_s;
+    QTest::newRow("no quotes") << u"explorer.exe http://mail.163.com/"_s << QString();
+    QTest::newRow("one quote") << u"explorer.exe \"http://mail.163.com/"_s << QString();
+    QTest::newRow("empty quotes") << u"explorer.exe \"\""_s << QString();
+    QTest::newRow("empty line") << u""_s << QString();
+}
+
+void TestWebmail::quotedArgument() {
+    QFETCH(QString, commandLine);
+    QFETCH(QString, expected);
+    const std::optional<QString> got = morvela::quotedArgument(commandLine);
+    if (expected.isNull())
+        QVERIFY(!got.has_value());
+    else
+        QCOMPARE(got.value_or(QString()), expected);
+}
+
+void TestWebmail::everyCommandLineGivesBackItsAddress() {
+    for (const MailShortcut &row : MailShortcutTable())
+        QCOMPARE(morvela::quotedArgument(explorerCommandLine(row.address)).value_or(QString()), row.address);
+}
+
+void TestWebmail::buttonSitsOnItsGridPlace() {
+    QFETCH(QString, name);
+    FakePlatform p;
+    MainWindow w(p.services);
+    const MailShortcut *row = rowNamed(name);
+    QVERIFY(row);
+    auto *tabs = w.findChild<QTabWidget *>(u"SSTab1"_s);
+    auto *button = w.findChild<QPushButton *>(name);
+    QVERIFY(tabs && button);
+    QVERIFY(tabs->isAncestorOf(button));
+    QCOMPARE(button->text(), row->caption);
+
+    // The grid in twips, on the screen in pixels (15 twips each), counted from the tab control.
+    const QRect twips = mailButtonRectTwips(row->row, row->column);
+    QCOMPARE(button->mapTo(tabs, QPoint(0, 0)), QPoint(twips.left() / 15, twips.top() / 15));
+    QCOMPARE(button->size(), QSize(1695 / 15, 375 / 15));
+    QVERIFY(!button->isHidden());
+    QVERIFY(button->isEnabled());
+}
+
+void TestWebmail::clickLaunchesItsAddressMinimized() {
+    QFETCH(QString, name);
+    FakePlatform p;
+    MainWindow w(p.services);
+    const MailShortcut *row = rowNamed(name);
+    QVERIFY(row);
+    w.findChild<QPushButton *>(name)->click();
+
+    QCOMPARE(p.shell.launches().size(), 1);
+    QCOMPARE(p.shell.launches().at(0).commandLine, explorerCommandLine(row->address));
+    QCOMPARE(p.shell.launches().at(0).windowStyle, 2);
+    QVERIFY(p.dialogs.shown().isEmpty());
+}
+
+void TestWebmail::twoClicksLaunchTwice() {
+    FakePlatform p;
+    MainWindow w(p.services);
+    auto *button = w.findChild<QPushButton *>(u"Command11"_s);
+    button->click();
+    button->click();
+    QCOMPARE(p.shell.launches().size(), 2);
+    QCOMPARE(p.shell.launches().at(0).commandLine, p.shell.launches().at(1).commandLine);
+    QVERIFY(p.shell.launches().at(1).commandLine.endsWith(u"/webmail/\""_s));
+}
+
+void TestWebmail::clickChangesNoControl_data() {
+    QTest::addColumn<bool>("launchFails");
+    QTest::newRow("launch succeeds") << false;
+    QTest::newRow("launch fails") << true;
+}
+
+void TestWebmail::clickChangesNoControl() {
+    QFETCH(bool, launchFails);
+    FakePlatform p;
+    p.shell.setFailing(launchFails);
+    MainWindow w(p.services);
+    const QStringList before = controlSnapshot(w);
+    QVERIFY(before.size() > 16);
+
+    for (const MailShortcut &row : MailShortcutTable())
+        w.findChild<QPushButton *>(QString::fromLatin1(row.name))->click();
+
+    QCOMPARE(p.shell.launches().size(), 16);
+    QCOMPARE(controlSnapshot(w), before);
+    // A failed launch is swallowed: no dialog of any kind.
+    QVERIFY(p.dialogs.shown().isEmpty());
+}
+
+QTEST_MAIN(TestWebmail)
+#include "tst_webmail.moc"
