@@ -12,6 +12,8 @@ packages=(
     fonts-arphic-uming
     fonts-arphic-ukai
     fonts-wqy-zenhei
+    desktop-file-utils
+    appstream
 )
 # Extra packages for a group of tasks: "test" (default) adds nothing more today; callers may pass more names.
 packages+=("$@")
