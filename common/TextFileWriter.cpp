@@ -3,46 +3,53 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <optional>
 
 namespace morvela {
 
 namespace {
 
-QStringEncoder makeAnsiEncoder() {
+// Makes a fresh encoder in place (neither moved nor move-assigned; see below).
+void renewEncoder(std::optional<QStringEncoder> &encoder) {
 #ifdef Q_OS_WIN
-    return QStringEncoder(QStringConverter::System);
+    encoder.emplace(QStringConverter::System);
 #else
-    return QStringEncoder("GBK");
+    encoder.emplace("GBK");
 #endif
 }
 
 } // namespace
 
 QByteArray encodeAnsiLine(QStringView text) {
-    // An encoder that has met an unrepresentable character stays in error (and clearing its state does
-    // not make it usable again), so it is replaced by a fresh one after every error.
-    thread_local QStringEncoder encoder = makeAnsiEncoder();
+    // An encoder that has met an unrepresentable character stays in error, so a fresh one is made in
+    // its place after every error. It is made in place: a moved ICU-backed QStringEncoder silently
+    // drops what it cannot encode instead of reporting it.
+    thread_local std::optional<QStringEncoder> encoder;
+    if (!encoder)
+        renewEncoder(encoder);
+
     // Surrogates go the slow way: the encoder would hold back a lone high surrogate at the end.
     const bool surrogates = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); });
     QByteArray out;
     if (!surrogates)
-        out = encoder.encode(text);
-    if (surrogates || encoder.hasError()) {
+        out = encoder->encode(text);
+    if (surrogates || encoder->hasError()) {
         // One character (code point) at a time; each unrepresentable one, a lone surrogate included,
         // becomes one "?".
         out.clear();
         out.reserve(text.size() * 2 + 2);
-        encoder = makeAnsiEncoder();
+        renewEncoder(encoder);
         qsizetype i = 0;
         while (i < text.size()) {
             qsizetype len = 1;
             if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
                 len = 2;
             const QStringView one = text.mid(i, len);
-            const QByteArray bytes = encoder.encode(one);
-            if (encoder.hasError() || bytes.isEmpty() || (len == 1 && one.front().isSurrogate())) {
+            const QByteArray bytes =
+                (len == 1 && one.front().isSurrogate()) ? QByteArray() : encoder->encode(one);
+            if (bytes.isEmpty() || encoder->hasError()) {
                 out += '?';
-                encoder = makeAnsiEncoder();
+                renewEncoder(encoder);
             } else {
                 out += bytes;
             }
