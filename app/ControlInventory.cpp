@@ -332,33 +332,22 @@ FontSpec defaultFont() {
 }
 
 const TabControlSpec &outerTabControl() {
-    static const TabControlSpec SSTab1{
-        u"SSTab1"_s,
-        0,
-        360,
-        14895,
-        8415,
-        2,
-        {welcomePage(), schedulePage(), dateQueryPage(), mailPage(), stickyNotePage()}};
-    static const TabControlSpec SSTab3{
-        u"SSTab3"_s,
-        0,
-        360,
-        14895,
-        8415,
-        25,
-        {linearSystemPage(), quadraticPage(), verbLookupPage(), rebatePage(), hostInfoPage()}};
-    static const TabControlSpec SSTab2{u"SSTab2"_s,
-                                       0,
-                                       0,
-                                       14895,
-                                       8895,
-                                       1,
-                                       {
-                                           {u"日程管理"_s, {}, {}, &SSTab1},
-                                           {u"实用工具"_s, {}, {}, &SSTab3},
-                                           aboutPage(),
-                                       }};
+    static const TabControlSpec SSTab1 = [] {
+        TabControlSpec tabs{u"SSTab1"_s, 0, 360, 14895, 8415, 2, {}};
+        tabs.pages = {welcomePage(), schedulePage(), dateQueryPage(), mailPage(), stickyNotePage()};
+        return tabs;
+    }();
+    static const TabControlSpec SSTab3 = [] {
+        TabControlSpec tabs{u"SSTab3"_s, 0, 360, 14895, 8415, 25, {}};
+        tabs.pages = {linearSystemPage(), quadraticPage(), verbLookupPage(), rebatePage(), hostInfoPage()};
+        return tabs;
+    }();
+    static const TabControlSpec SSTab2 = [] {
+        TabControlSpec tabs{u"SSTab2"_s, 0, 0, 14895, 8895, 1, {}};
+        tabs.pages = {PageSpec{u"日程管理"_s, {}, {}, &SSTab1}, PageSpec{u"实用工具"_s, {}, {}, &SSTab3},
+                      aboutPage()};
+        return tabs;
+    }();
     return SSTab2;
 }
 

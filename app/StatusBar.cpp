@@ -4,12 +4,14 @@
 #include "common/DateTexts.h"
 #include "platform/Clock.h"
 
+#include <QTimer>
+
 namespace morvela {
 
 using namespace Qt::StringLiterals;
 
 StatusBar::StatusBar(Clock &clock, const QList<int> &widths, const QRect &geometry, QWidget *parent)
-    : QWidget(parent), m_clock(clock) {
+    : QWidget(parent), m_clock(clock), m_minute(new QTimer(this)) {
     setGeometry(geometry);
     setAutoFillBackground(true);
     int left = 0;
@@ -28,9 +30,9 @@ StatusBar::StatusBar(Clock &clock, const QList<int> &widths, const QRect &geomet
         m_panels[0]->setText(u"   软件开发："_s + u"  "_s + DeveloperName);
         m_panels[1]->setText(u"  作者邮箱："_s + DeveloperMail);
     }
-    m_minute.setSingleShot(true);
-    m_minute.setTimerType(Qt::PreciseTimer);
-    connect(&m_minute, &QTimer::timeout, this, &StatusBar::refresh);
+    m_minute->setSingleShot(true);
+    m_minute->setTimerType(Qt::PreciseTimer);
+    connect(m_minute, &QTimer::timeout, this, &StatusBar::refresh);
     refresh();
 }
 
@@ -43,7 +45,7 @@ void StatusBar::refresh() {
     // The next reading comes just after the minute changes.
     const QTime time = now.time();
     const int intoMinute = time.isValid() ? time.second() * 1000 + time.msec() : 0;
-    m_minute.start(60000 - intoMinute + 20);
+    m_minute->start(60000 - intoMinute + 20);
 }
 
 } // namespace morvela

@@ -2,8 +2,9 @@
 
 #include <QLabel>
 #include <QList>
-#include <QTimer>
 #include <QWidget>
+
+class QTimer;
 
 namespace morvela {
 
@@ -28,7 +29,7 @@ public:
 private:
     Clock &m_clock;
     QList<QLabel *> m_panels;
-    QTimer m_minute;
+    QTimer *m_minute; // single shot, set for the start of the next minute
 };
 
 } // namespace morvela
