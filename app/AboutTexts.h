@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace morvela {
+
+// The developer as the status bar and the about page name them.
+inline const QString DeveloperName = QStringLiteral("Morvela 工作室");
+inline const QString DeveloperMail = QStringLiteral("morvela@example.com");
+
+} // namespace morvela
