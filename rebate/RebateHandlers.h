@@ -2,21 +2,27 @@
 
 #include <QObject>
 
+class QLineEdit;
 class QWidget;
 
 namespace morvela {
 
 struct Services;
 
-// The click handlers of one page. They find their controls in the window by name.
+// The voucher-to-discount page: "转换" turns 买 X 返 Y into 打 N 折; "清空" empties the three boxes.
 class RebateHandlers final : public QObject {
     Q_OBJECT
 public:
     RebateHandlers(QWidget *window, Services &services);
 
+public Q_SLOTS:
+    void Command31_Click();
+    void Command30_Click();
+
 private:
     QWidget *m_window;
     Services &m_services;
+    QLineEdit *m_mai, *m_fan, *m_zhe;
 };
 
 } // namespace morvela

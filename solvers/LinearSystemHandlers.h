@@ -2,21 +2,29 @@
 
 #include <QObject>
 
+class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace morvela {
 
 struct Services;
 
-// The click handlers of one page. They find their controls in the window by name.
+// The linear system page: "计算" solves a·x + b·y = m, c·x + d·y = n; "清空" empties the page.
 class LinearSystemHandlers final : public QObject {
     Q_OBJECT
 public:
     LinearSystemHandlers(QWidget *window, Services &services);
 
+public Q_SLOTS:
+    void Command22_Click();
+    void Command23_Click();
+
 private:
     QWidget *m_window;
     Services &m_services;
+    QLineEdit *m_a, *m_b, *m_m, *m_c, *m_d, *m_n;
+    QLabel *m_xgen, *m_ygen;
 };
 
 } // namespace morvela

@@ -1,11 +1,52 @@
 #include "solvers/QuadraticHandlers.h"
 
+#include "common/Controls.h"
+#include "common/NumberForms.h"
+#include "platform/Dialogs.h"
 #include "platform/Services.h"
+#include "solvers/Quadratic.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 namespace morvela {
 
-QuadraticHandlers::QuadraticHandlers(QWidget *window, Services &services) : QObject(window), m_window(window), m_services(services) {}
+QuadraticHandlers::QuadraticHandlers(QWidget *window, Services &services)
+    : QObject(window), m_window(window), m_services(services), m_e(control<QLineEdit>(window, "e")),
+      m_f(control<QLineEdit>(window, "f")), m_z(control<QLineEdit>(window, "z")),
+      m_x1gen(control<QLabel>(window, "x1gen")), m_x2gen(control<QLabel>(window, "x2gen")) {
+    connect(control<QPushButton>(window, "Command25"), &QPushButton::clicked, this,
+            &QuadraticHandlers::Command25_Click);
+    connect(control<QPushButton>(window, "Command24"), &QPushButton::clicked, this,
+            &QuadraticHandlers::Command24_Click);
+}
+
+// "计算": the warning when there is no real root; otherwise each root that has a value replaces its
+// label's caption, and a root without one leaves it as it was.
+void QuadraticHandlers::Command25_Click() {
+    const QuadraticSolution solution = SolveQuadratic(m_e->text(), m_f->text(), m_z->text());
+    if (solution.noRealRoot) {
+        m_services.dialogs.InfoBox(QStringLiteral("此方程无实数解！"), InfoIcon::Information);
+        return;
+    }
+    if (solution.x1)
+        m_x1gen->setText(NumberText(*solution.x1));
+    if (solution.x2)
+        m_x2gen->setText(NumberText(*solution.x2));
+}
+
+// "清空": after an OK, the three boxes and then the two roots are emptied (x1fgen and x2fgen are never
+// written).
+void QuadraticHandlers::Command24_Click() {
+    if (m_services.dialogs.ConfirmBox(QStringLiteral("您确定要清空数据吗？"), ConfirmForm::OkCancel) !=
+        DialogAnswer::Ok)
+        return;
+    for (QLineEdit *box : {m_e, m_f, m_z})
+        box->setText(QString());
+    m_x1gen->setText(QString());
+    m_x2gen->setText(QString());
+}
 
 } // namespace morvela
