@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 #ifdef Q_OS_WIN
@@ -326,6 +327,10 @@ QString NumberText(double value) {
             ++exponent;
         }
     }
+    // Near the largest double, rounding up can give a number beyond it (1.79769313486232E+308), which no
+    // reader could take back; such a value is written rounded toward zero instead.
+    if (exponent == 308 && std::memcmp(digits, "179769313486232", 15) >= 0)
+        std::memcpy(digits, "179769313486231", 15);
     while (count > 1 && digits[count - 1] == '0')
         --count;
 

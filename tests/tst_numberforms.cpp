@@ -55,6 +55,7 @@ private Q_SLOTS:
     void numberText();
     void numberTextMatchesTheGeneralFormWithFifteenDigits();
     void numberTextNeverShowsAnInfinityOrNaN();
+    void numberTextReadsBack();
     void hugeInputsNeitherCrashNorHang();
 };
 
@@ -259,8 +260,13 @@ void NumberFormsTest::numberText_data() {
     QTest::newRow("just below 1E-4 rounds up to it") << 0.00009999999999999999 << QStringLiteral("0.0001");
     QTest::newRow("15 digits after 0.000") << 0.000123456789012345 << QStringLiteral("0.000123456789012345");
     QTest::newRow("1E+300") << 1e300 << QStringLiteral("1E+300");
+    // Rounding the largest doubles up would leave the double range: they are written rounded down.
     QTest::newRow("largest double") << std::numeric_limits<double>::max()
-                                    << QStringLiteral("1.79769313486232E+308");
+                                    << QStringLiteral("1.79769313486231E+308");
+    QTest::newRow("minus largest double")
+        << -std::numeric_limits<double>::max() << QStringLiteral("-1.79769313486231E+308");
+    QTest::newRow("just below the largest")
+        << 1.797693134862315e308 << QStringLiteral("1.79769313486231E+308");
     QTest::newRow("smallest subnormal")
         << std::numeric_limits<double>::denorm_min() << QStringLiteral("4.94065645841247E-324");
     QTest::newRow("golden ratio") << (-1.0 + std::sqrt(5.0)) / 2.0 << QStringLiteral("0.618033988749895");
@@ -289,6 +295,31 @@ void NumberFormsTest::numberTextMatchesTheGeneralFormWithFifteenDigits() {
         if (!std::isfinite(value) || value == 0.0)
             continue;
         QCOMPARE(NumberText(value), QString::number(value, 'g', 15).toUpper());
+    }
+}
+
+void NumberFormsTest::numberTextReadsBack() {
+    // A written result can be typed into a box again: it reads back to a value written the same way.
+    QRandomGenerator random(11);
+    QList<double> values{std::numeric_limits<double>::max(),
+                         std::numeric_limits<double>::min(),
+                         std::numeric_limits<double>::denorm_min(),
+                         1e15,
+                         999999999999999.5,
+                         0.0001,
+                         0.00001};
+    for (int i = 0; i < 20000; ++i) {
+        const quint64 bits = random.generate64();
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (std::isfinite(value))
+            values << value;
+    }
+    for (double value : values) {
+        const QString written = NumberText(value);
+        const std::optional<double> back = StrictNumber(written);
+        QVERIFY2(back.has_value(), qPrintable(written));
+        QCOMPARE(NumberText(*back), written);
     }
 }
 

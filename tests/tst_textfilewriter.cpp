@@ -12,6 +12,7 @@ class TestTextFileWriter : public QObject {
 private Q_SLOTS:
     void encodesLines_data();
     void encodesLines();
+    void unrepresentableTextTwice();
     void writerKeepsLinesInOrder();
     void writerNeedsOpen();
 };
@@ -44,6 +45,17 @@ void TestTextFileWriter::encodesLines() {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QCOMPARE(encodeAnsiLine(text), bytes);
+}
+
+void TestTextFileWriter::unrepresentableTextTwice() {
+    // Found by fuzzing: after one line with an unrepresentable character, the next such line came
+    // out without its "?".
+    const QString text(QChar(0xFFF6));
+    QCOMPARE(encodeAnsiLine(text), QByteArray("?\r\n"));
+    QCOMPARE(encodeAnsiLine(text), QByteArray("?\r\n"));
+    QCOMPARE(encodeAnsiLine(QStringLiteral("a😀")), QByteArray("a?\r\n"));
+    QCOMPARE(encodeAnsiLine(QStringLiteral("x\u0E01")), QByteArray("x?\r\n"));
+    QCOMPARE(encodeAnsiLine(QStringLiteral("起床")), QByteArray("\xC6\xF0\xB4\xB2\r\n"));
 }
 
 void TestTextFileWriter::writerKeepsLinesInOrder() {
