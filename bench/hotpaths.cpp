@@ -1,0 +1,68 @@
+// The pure conversions that every press of a button goes through.
+#include "common/NumberForms.h"
+#include "common/TextFileWriter.h"
+#include "dates/DateQuery.h"
+#include "schedule/ScheduleExport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QStringList>
+
+using namespace morvela;
+
+static void BM_LenientNumber(benchmark::State &state) {
+    const QString texts[] = {QStringLiteral("  -12.5e1xyz"), QStringLiteral("100元"), QStringLiteral("0.1"),
+                             QStringLiteral("&HFF")};
+    for (auto _ : state)
+        for (const QString &t : texts)
+            benchmark::DoNotOptimize(LenientNumber(t));
+    state.SetItemsProcessed(state.iterations() * 4);
+}
+BENCHMARK(BM_LenientNumber);
+
+static void BM_StrictNumber(benchmark::State &state) {
+    const QString texts[] = {QStringLiteral(" 2 "), QStringLiteral("-3.25"), QStringLiteral("1e3"),
+                             QStringLiteral("2abc")};
+    for (auto _ : state)
+        for (const QString &t : texts)
+            benchmark::DoNotOptimize(StrictNumber(t));
+    state.SetItemsProcessed(state.iterations() * 4);
+}
+BENCHMARK(BM_StrictNumber);
+
+static void BM_NumberText(benchmark::State &state) {
+    const double values[] = {1.0 / 3.0, 1e15, -0.5, 1.4142135623730951};
+    for (auto _ : state)
+        for (double v : values)
+            benchmark::DoNotOptimize(NumberText(v));
+    state.SetItemsProcessed(state.iterations() * 4);
+}
+BENCHMARK(BM_NumberText);
+
+static void BM_ParseQueryDate(benchmark::State &state) {
+    const QString texts[] = {QStringLiteral("2009-8-1"), QStringLiteral(" 2009/08/01 "),
+                             QStringLiteral("请输入日期（yyyy-mm-dd）"), QStringLiteral("2009-2-29")};
+    for (auto _ : state)
+        for (const QString &t : texts)
+            benchmark::DoNotOptimize(ParseQueryDate(t));
+    state.SetItemsProcessed(state.iterations() * 4);
+}
+BENCHMARK(BM_ParseQueryDate);
+
+static void BM_ScheduleFile(benchmark::State &state) {
+    QStringList slots;
+    for (int i = 0; i < 34; ++i)
+        slots << (i % 3 == 0 ? QStringLiteral("开会 with the team") : QString());
+    const QDate today(2009, 7, 23);
+    const QDateTime now(today, QTime(21, 27, 5));
+    for (auto _ : state) {
+        const QStringList lines = ScheduleFileLines(today, now, slots);
+        QByteArray bytes;
+        for (const QString &line : lines)
+            bytes += encodeAnsiLine(line);
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+BENCHMARK(BM_ScheduleFile);
+
+BENCHMARK_MAIN();
