@@ -1,13 +1,55 @@
 #include "app/PictureLabel.h"
 
+#include <QResource>
+#include <QtEndian>
+
 namespace morvela {
+
+QImage decodeBitmap24(const uchar *data, qint64 size) {
+    // BITMAPFILEHEADER (14 bytes) then BITMAPINFOHEADER (40 bytes or a later, longer version).
+    if (!data || size < 54 || data[0] != 'B' || data[1] != 'M')
+        return {};
+    const quint32 pixelsAt = qFromLittleEndian<quint32>(data + 10);
+    const quint32 infoSize = qFromLittleEndian<quint32>(data + 14);
+    const qint32 width = qFromLittleEndian<qint32>(data + 18);
+    const qint32 height = qFromLittleEndian<qint32>(data + 22);
+    const quint16 planes = qFromLittleEndian<quint16>(data + 26);
+    const quint16 bitCount = qFromLittleEndian<quint16>(data + 28);
+    const quint32 compression = qFromLittleEndian<quint32>(data + 30);
+    if (infoSize < 40 || planes != 1 || bitCount != 24 || compression != 0 || width <= 0 || height == 0 ||
+        width > 32768 || height > 32768 || height < -32768)
+        return {};
+    const int rows = height < 0 ? -height : height;
+    const qint64 stride = (qint64(width) * 3 + 3) & ~qint64(3);
+    if (pixelsAt < 14 + infoSize || qint64(pixelsAt) + stride * rows > size)
+        return {};
+
+    QImage image(width, rows, QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    for (int y = 0; y < rows; ++y) {
+        // Rows are stored bottom-up unless the height is negative.
+        const uchar *in = data + pixelsAt + stride * (height > 0 ? rows - 1 - y : y);
+        auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x, in += 3)
+            out[x] = 0xFF000000u | (QRgb(in[2]) << 16) | (QRgb(in[1]) << 8) | QRgb(in[0]);
+    }
+    return image;
+}
 
 QPixmap PictureStore::picture(const QString &resource) {
     auto found = m_pictures.constFind(resource);
     if (found != m_pictures.constEnd())
         return *found;
     ++m_decodes[resource];
-    const QPixmap decoded(resource);
+    // A bitmap stored uncompressed is read straight from the program's memory; anything else goes
+    // through Qt's image readers.
+    QPixmap decoded;
+    const QResource stored(resource);
+    if (stored.isValid() && stored.compressionAlgorithm() == QResource::NoCompression)
+        decoded = QPixmap::fromImage(decodeBitmap24(stored.data(), stored.size()));
+    if (decoded.isNull())
+        decoded = QPixmap(resource);
     m_pictures.insert(resource, decoded);
     return decoded;
 }

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QHash>
+#include <QImage>
 #include <QLabel>
 #include <QObject>
 #include <QPixmap>
 
 namespace morvela {
+
+// A 24-bit uncompressed Windows bitmap (bottom-up or top-down) as an RGB32 image; a null image when the
+// bytes are anything else or do not hold the whole picture.
+QImage decodeBitmap24(const uchar *data, qint64 size);
 
 // The window's pictures, each decoded once when first needed and then shared by every label that shows it.
 class PictureStore final : public QObject {
