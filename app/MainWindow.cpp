@@ -105,6 +105,8 @@ QWidget *buildControl(const ControlSpec &spec, QWidget *page, PictureStore &pict
     applyColours(widget, spec.colours);
     if (!spec.shown)
         widget->setVisible(false);
+    else if (page->isVisible())
+        widget->show(); // a page built while it is already on screen
     return widget;
 }
 
@@ -115,10 +117,10 @@ bool takesFocus(ControlKind kind) {
 
 } // namespace
 
-MainWindow::MainWindow(Services &services, QWidget *parent)
+MainWindow::MainWindow(Services &services, QWidget *parent, PageBuilding building)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_services(services) {
+      m_services(services), m_building(building) {
     installFontSubstitutions();
     setWindowTitle(AppTitle);
     setWindowIcon(QIcon(u":/icons/morvela.png"_s));
@@ -126,8 +128,7 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     setFixedSize(pixels(WindowWidthTwips), pixels(WindowHeightTwips));
 
     m_pictures = new PictureStore(this);
-    QList<Focusable> order;
-    buildTabControl(outerTabControl(), this, order);
+    buildTabControl(outerTabControl(), this);
 
     // The status bar lies over the bottom edge of the outer tab control.
     const StatusBarSpec &bar = statusBarSpec();
@@ -139,52 +140,114 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     m_statusBar->setObjectName(bar.name);
     m_statusBar->raise();
 
-    // The keyboard order follows the tab indexes.
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Focusable &a, const Focusable &b) { return a.tabIndex < b.tabIndex; });
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order.at(i - 1).widget, order.at(i).widget);
+    chainTabOrder();
 
     if (const QScreen *screen = this->screen())
         setGeometry(
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
-
-    // The pages' handlers, each wired to its own buttons.
-    new ScheduleHandlers(this, services);
-    new NoteHandlers(this, services);
-    new DateQueryHandlers(this, services);
-    new MailHandlers(this, services);
-    new LinearSystemHandlers(this, services);
-    new QuadraticHandlers(this, services);
-    new VerbSearchHandlers(this, services);
-    new RebateHandlers(this, services);
-    new HostInfoHandlers(this, services);
 }
 
-TabControl *MainWindow::buildTabControl(const TabControlSpec &spec, QWidget *container,
-                                        QList<Focusable> &order) {
+TabControl *MainWindow::buildTabControl(const TabControlSpec &spec, QWidget *container) {
     auto *tabs = new TabControl(pixelRect(spec.left, spec.top, spec.width, spec.height), container);
     tabs->setObjectName(spec.name);
-    order.append({spec.tabIndex, tabs});
+    m_order.append({spec.tabIndex, tabs});
     for (const PageSpec &pageSpec : spec.pages) {
         QWidget *page = tabs->addPage(pageSpec.caption, pageSpec.name);
-        // Pictures first, so that they lie beneath every other control of their page.
-        for (const ControlSpec &c : pageSpec.controls) {
-            if (c.kind == ControlKind::Picture)
-                buildControl(c, page, *m_pictures);
+        if (m_building == PageBuilding::AtOnce) {
+            buildPage(pageSpec, page);
+        } else {
+            // Built just before the page is first shown (the show event reaches this filter before the
+            // page shows its children).
+            m_pending.append({&pageSpec, page});
+            page->installEventFilter(this);
         }
-        for (const ControlSpec &c : pageSpec.controls) {
-            if (c.kind == ControlKind::Picture)
-                continue;
-            QWidget *widget = buildControl(c, page, *m_pictures);
-            if (takesFocus(c.kind))
-                order.append({c.tabIndex, widget});
-        }
-        if (pageSpec.nested)
-            buildTabControl(*pageSpec.nested, page, order);
     }
     tabs->setCurrentIndex(0);
+    if (container->isVisible())
+        tabs->show(); // a tab control on a page that is being built while on screen
     return tabs;
+}
+
+void MainWindow::buildPage(const PageSpec &spec, QWidget *page) {
+    // Pictures first, so that they lie beneath every other control of their page.
+    for (const ControlSpec &c : spec.controls) {
+        if (c.kind == ControlKind::Picture)
+            buildControl(c, page, *m_pictures);
+    }
+    for (const ControlSpec &c : spec.controls) {
+        if (c.kind == ControlKind::Picture)
+            continue;
+        QWidget *widget = buildControl(c, page, *m_pictures);
+        if (takesFocus(c.kind))
+            m_order.append({c.tabIndex, widget});
+    }
+    if (spec.nested)
+        buildTabControl(*spec.nested, page);
+    attachHandlers(spec.name);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::ShowToParent) {
+        for (qsizetype i = 0; i < m_pending.size(); ++i) {
+            if (m_pending.at(i).page == watched) {
+                buildPending(i);
+                chainTabOrder();
+                break;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::buildPending(qsizetype index) {
+    const PendingPage page = m_pending.takeAt(index);
+    page.page->removeEventFilter(this);
+    buildPage(*page.spec, page.page);
+}
+
+void MainWindow::buildAllPages() {
+    // Building a page can add the pages of a tab control that lies on it, so go on until none is left.
+    while (!m_pending.isEmpty())
+        buildPending(0);
+    chainTabOrder();
+}
+
+bool MainWindow::isPageBuilt(const QString &pageName) const {
+    const QWidget *page = findChild<QWidget *>(pageName);
+    if (!page)
+        return false;
+    return std::none_of(m_pending.cbegin(), m_pending.cend(),
+                        [page](const PendingPage &pending) { return pending.page == page; });
+}
+
+// The keyboard order follows the tab indexes, over every control built so far.
+void MainWindow::chainTabOrder() {
+    std::stable_sort(m_order.begin(), m_order.end(),
+                     [](const Focusable &a, const Focusable &b) { return a.tabIndex < b.tabIndex; });
+    for (qsizetype i = 1; i < m_order.size(); ++i)
+        QWidget::setTabOrder(m_order.at(i - 1).widget, m_order.at(i).widget);
+}
+
+// Each page's handlers, wired to its own buttons once the page's controls exist.
+void MainWindow::attachHandlers(const QString &pageName) {
+    if (pageName == u"SchedulePage")
+        new ScheduleHandlers(this, m_services);
+    else if (pageName == u"StickyNotePage")
+        new NoteHandlers(this, m_services);
+    else if (pageName == u"DateQueryPage")
+        new DateQueryHandlers(this, m_services);
+    else if (pageName == u"MailPage")
+        new MailHandlers(this, m_services);
+    else if (pageName == u"LinearSystemPage")
+        new LinearSystemHandlers(this, m_services);
+    else if (pageName == u"QuadraticPage")
+        new QuadraticHandlers(this, m_services);
+    else if (pageName == u"VerbLookupPage")
+        new VerbSearchHandlers(this, m_services);
+    else if (pageName == u"RebatePage")
+        new RebateHandlers(this, m_services);
+    else if (pageName == u"HostInfoPage")
+        new HostInfoHandlers(this, m_services);
 }
 
 } // namespace morvela

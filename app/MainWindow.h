@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 namespace morvela {
@@ -9,13 +10,27 @@ class PictureStore;
 class StatusBar;
 class TabControl;
 struct TabControlSpec;
+struct PageSpec;
+
+// When the controls of the pages are made. The user sees no difference: a page's controls, in their
+// starting state, and its handlers are there before the page is first drawn.
+enum class PageBuilding {
+    AtOnce,   // every page while the window is built
+    WhenShown // each page when it is first shown, so that start-up does only the opening page's work
+};
 
 // The only window: the outer tab control with its nested pages, and the status bar. Every control is
 // built from the control inventory, then each page's handlers are attached.
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(Services &services, QWidget *parent = nullptr);
+    explicit MainWindow(Services &services, QWidget *parent = nullptr,
+                        PageBuilding building = PageBuilding::AtOnce);
+
+    // Builds every page that is not built yet.
+    void buildAllPages();
+    // Whether the page (by object name: SchedulePage, LinearSystemPage, ...) has its controls yet.
+    bool isPageBuilt(const QString &pageName) const;
 
     StatusBar *statusBar() const { return m_statusBar; }
     PictureStore &pictures() const { return *m_pictures; }
@@ -25,9 +40,21 @@ private:
         int tabIndex;
         QWidget *widget;
     };
-    TabControl *buildTabControl(const TabControlSpec &spec, QWidget *container, QList<Focusable> &order);
+    struct PendingPage {
+        const PageSpec *spec;
+        QWidget *page;
+    };
+    TabControl *buildTabControl(const TabControlSpec &spec, QWidget *container);
+    void buildPage(const PageSpec &spec, QWidget *page);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void chainTabOrder();
+    void attachHandlers(const QString &pageName);
+    void buildPending(qsizetype index);
 
     Services &m_services;
+    PageBuilding m_building;
+    QList<Focusable> m_order;
+    QList<PendingPage> m_pending; // pages not built yet, in the order of the tables
     PictureStore *m_pictures = nullptr;
     StatusBar *m_statusBar = nullptr;
 };

@@ -3,6 +3,8 @@
 #include <QResource>
 #include <QtEndian>
 
+#include <cstring>
+
 namespace morvela {
 
 QImage decodeBitmap24(const uchar *data, qint64 size) {
@@ -31,7 +33,21 @@ QImage decodeBitmap24(const uchar *data, qint64 size) {
         // Rows are stored bottom-up unless the height is negative.
         const uchar *in = data + pixelsAt + stride * (height > 0 ? rows - 1 - y : y);
         auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x, in += 3)
+        int x = 0;
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+        // Four pixels (twelve bytes: B G R B | G R B G | R B G R) from three 32-bit words at a time.
+        for (; x + 4 <= width; x += 4, in += 12) {
+            quint32 a, b, c;
+            std::memcpy(&a, in, 4);
+            std::memcpy(&b, in + 4, 4);
+            std::memcpy(&c, in + 8, 4);
+            out[x] = 0xFF000000u | (a & 0xFFFFFFu);
+            out[x + 1] = 0xFF000000u | (a >> 24) | ((b & 0xFFFFu) << 8);
+            out[x + 2] = 0xFF000000u | (b >> 16) | ((c & 0xFFu) << 16);
+            out[x + 3] = 0xFF000000u | (c >> 8);
+        }
+#endif
+        for (; x < width; ++x, in += 3)
             out[x] = 0xFF000000u | (QRgb(in[2]) << 16) | (QRgb(in[1]) << 8) | QRgb(in[0]);
     }
     return image;

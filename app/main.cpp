@@ -18,7 +18,7 @@ int main(int argc, char *argv[]) {
     morvela::NetworkHostIdentity host;
     morvela::Services services{dialogs, clock, files, shell, host};
 
-    morvela::MainWindow window(services);
+    morvela::MainWindow window(services, nullptr, morvela::PageBuilding::WhenShown);
     dialogs.setParentWindow(&window);
     window.show();
     return app.exec();

@@ -36,15 +36,20 @@ long peakRssKiB() {
 }
 
 // Quits once the watched window has painted its first frame.
+// Also notes whether the opening page's picture was on screen in that frame.
 class FirstPaint final : public QObject {
 public:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
+            const auto *window = static_cast<QWidget *>(watched);
+            const QWidget *picture = window->findChild<QWidget *>(QStringLiteral("Image1"));
+            pictureShown = picture && picture->isVisible();
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         }
         return QObject::eventFilter(watched, event);
     }
+    bool pictureShown = false;
 
 private:
     bool m_seen = false;
@@ -63,13 +68,20 @@ int runChild(int argc, char **argv, bool bare) {
         tabs->addTab(new QWidget, QStringLiteral("日程管理"));
     } else {
         platform = std::make_unique<morvela::FakePlatform>();
-        window = std::make_unique<morvela::MainWindow>(platform->services);
+        window = std::make_unique<morvela::MainWindow>(platform->services, nullptr,
+                                                       morvela::PageBuilding::WhenShown);
     }
     FirstPaint watcher;
     window->installEventFilter(&watcher);
     window->show();
     app.exec();
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    // The first frame must have been the real one: the opening page with its picture.
+    if (!bare && !watcher.pictureShown) {
+        std::fprintf(stderr, "the opening page was not on screen in the first frame\n");
+        return 2;
+    }
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("%.3f %ld\n", ms, peakRssKiB());
     return 0;
 }
@@ -109,9 +121,10 @@ int main(int argc, char **argv) {
     const double mb = median(memory[0]), mw = median(memory[1]);
     std::printf("samples of each:            %d (platform: %s)\n", samples,
                 qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("default")).toUtf8().constData());
-    std::printf("start-up to first frame:    bare %.1f ms, Morvela %.1f ms, ratio %.3f (target <= 1.3)\n", tb, tw,
-                tw / tb);
-    std::printf("peak resident memory:       bare %.1f MiB, Morvela %.1f MiB, difference %.1f MiB (target <= 20)\n",
-                mb, mw, mw - mb);
+    std::printf("start-up to first frame:    bare %.1f ms, Morvela %.1f ms, ratio %.3f (target <= 1.3)\n", tb,
+                tw, tw / tb);
+    std::printf(
+        "peak resident memory:       bare %.1f MiB, Morvela %.1f MiB, difference %.1f MiB (target <= 20)\n",
+        mb, mw, mw - mb);
     return 0;
 }

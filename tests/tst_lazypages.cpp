@@ -1,0 +1,169 @@
+// The window as the program opens it: each page's controls made when the page is first shown. The user
+// must not be able to tell: every control, its starting state, the keyboard order and the handlers are
+// the same as in a window built all at once.
+#include "app/MainWindow.h"
+#include "platform/fakes/FakePlatform.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace morvela;
+
+namespace {
+
+const QStringList Pages{
+    u"WelcomePage"_qs,      u"SchedulePage"_qs,  u"DateQueryPage"_qs,  u"MailPage"_qs,   u"StickyNotePage"_qs,
+    u"LinearSystemPage"_qs, u"QuadraticPage"_qs, u"VerbLookupPage"_qs, u"RebatePage"_qs, u"HostInfoPage"_qs};
+
+// Opens a page by selecting, from the outside in, the tabs that lead to it, as a user clicks them.
+bool open(MainWindow &w, const QString &pageName) {
+    const bool tools = Pages.indexOf(pageName) >= 5;
+    auto *outer = w.findChild<QTabWidget *>(u"SSTab2"_qs);
+    outer->setCurrentIndex(tools ? 1 : 0);
+    auto *inner = w.findChild<QTabWidget *>(tools ? u"SSTab3"_qs : u"SSTab1"_qs);
+    if (!inner)
+        return false;
+    for (int i = 0; i < inner->count(); ++i) {
+        if (inner->widget(i)->objectName() == pageName) {
+            inner->setCurrentIndex(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Everything a user (or a screen reader) can learn about the named controls of a window, one line each.
+QStringList describe(const MainWindow &w) {
+    QStringList lines;
+    const QList<QWidget *> widgets = w.findChildren<QWidget *>();
+    for (QWidget *c : widgets) {
+        if (c->objectName().isEmpty() || c->objectName().startsWith(u"qt_"_qs))
+            continue;
+        QString text;
+        if (auto *b = qobject_cast<QAbstractButton *>(c))
+            text = b->text();
+        else if (auto *e = qobject_cast<QLineEdit *>(c))
+            text = e->text();
+        else if (auto *p = qobject_cast<QPlainTextEdit *>(c))
+            text = p->toPlainText();
+        else if (auto *l = qobject_cast<QLabel *>(c))
+            text = l->text();
+        const QRect g = c->geometry();
+        lines << QStringLiteral(
+                     "%1 %2 %3,%4 %5x%6 hidden=%7 enabled=%8 [%9] tip=[%10] font=%11 acc=[%12] parent=%13")
+                     .arg(c->objectName(), QString::fromLatin1(c->metaObject()->className()))
+                     .arg(g.x())
+                     .arg(g.y())
+                     .arg(g.width())
+                     .arg(g.height())
+                     .arg(c->isHidden())
+                     .arg(c->isEnabled())
+                     .arg(text, c->toolTip(), c->font().toString(), c->accessibleName(),
+                          c->parentWidget() ? c->parentWidget()->objectName() : QString());
+    }
+    lines.sort();
+    return lines;
+}
+
+// The keyboard order: the named focusable controls in the order Tab visits them, from SSTab2 round.
+QStringList focusChain(const MainWindow &w) {
+    QStringList names;
+    QWidget *start = w.findChild<QWidget *>(u"SSTab2"_qs);
+    QWidget *current = start;
+    do {
+        if (!current->objectName().isEmpty() && current->focusPolicy() & Qt::TabFocus)
+            names << current->objectName();
+        current = current->nextInFocusChain();
+    } while (current && current != start && names.size() < 1000);
+    return names;
+}
+
+} // namespace
+
+class TestLazyPages : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void opensWithOnlyTheFirstPageBuilt();
+    void eachPageMatchesTheWholeWindowOnceShown();
+    void buildAllPagesMatchesTheWholeWindow();
+    void handlersAreAttachedOnceWhenThePageIsBuilt();
+};
+
+void TestLazyPages::opensWithOnlyTheFirstPageBuilt() {
+    FakePlatform p;
+    MainWindow w(p.services, nullptr, PageBuilding::WhenShown);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(w.isPageBuilt(u"WelcomePage"_qs));
+    QVERIFY(w.findChild<QLabel *>(u"Image1"_qs));
+    QVERIFY(w.findChild<QWidget *>(u"StatusBar1"_qs));
+    for (const QString &page : Pages.mid(1))
+        QVERIFY2(!w.isPageBuilt(page), qPrintable(page));
+    QVERIFY(!w.findChild<QWidget *>(u"ks"_qs));
+    QVERIFY(!w.findChild<QWidget *>(u"SSTab3"_qs)); // lies on the "实用工具" page, not opened yet
+}
+
+void TestLazyPages::eachPageMatchesTheWholeWindowOnceShown() {
+    FakePlatform eagerPlatform;
+    MainWindow eager(eagerPlatform.services);
+    FakePlatform lazyPlatform;
+    MainWindow lazy(lazyPlatform.services, nullptr, PageBuilding::WhenShown);
+    eager.show();
+    lazy.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&lazy));
+    for (const QString &page : Pages) {
+        QVERIFY(open(lazy, page));
+        QVERIFY(open(eager, page));
+        QVERIFY2(lazy.isPageBuilt(page), qPrintable(page));
+        // Every control of the page is on screen as the tables say, just as in the whole window.
+        const QStringList eagerLines = describe(eager).filter(QStringLiteral("parent=%1").arg(page));
+        QCOMPARE(describe(lazy).filter(QStringLiteral("parent=%1").arg(page)), eagerLines);
+    }
+    for (MainWindow *w : {&lazy, &eager}) {
+        QVERIFY(open(*w, u"WelcomePage"_qs));
+        w->findChild<QTabWidget *>(u"SSTab2"_qs)->setCurrentIndex(2); // 关于
+    }
+    QVERIFY(lazy.findChild<QLabel *>(u"Label11"_qs)->isVisible());
+    QCOMPARE(describe(lazy), describe(eager));
+    QCOMPARE(focusChain(lazy), focusChain(eager));
+}
+
+void TestLazyPages::buildAllPagesMatchesTheWholeWindow() {
+    FakePlatform eagerPlatform;
+    MainWindow eager(eagerPlatform.services);
+    FakePlatform lazyPlatform;
+    MainWindow lazy(lazyPlatform.services, nullptr, PageBuilding::WhenShown);
+    lazy.buildAllPages();
+    for (const QString &page : Pages)
+        QVERIFY2(lazy.isPageBuilt(page), qPrintable(page));
+    QCOMPARE(describe(lazy), describe(eager));
+    QCOMPARE(focusChain(lazy), focusChain(eager));
+}
+
+void TestLazyPages::handlersAreAttachedOnceWhenThePageIsBuilt() {
+    FakePlatform p;
+    MainWindow w(p.services, nullptr, PageBuilding::WhenShown);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(open(w, u"QuadraticPage"_qs));
+    // Leave the page and come back: the page is not built (nor wired) a second time.
+    QVERIFY(open(w, u"SchedulePage"_qs));
+    QVERIFY(open(w, u"QuadraticPage"_qs));
+    w.findChild<QLineEdit *>(u"e"_qs)->setText(u"1"_qs);
+    w.findChild<QLineEdit *>(u"f"_qs)->setText(u"0"_qs);
+    w.findChild<QLineEdit *>(u"z"_qs)->setText(u"-1"_qs);
+    w.findChild<QAbstractButton *>(u"Command25"_qs)->click();
+    QCOMPARE(p.dialogs.messages(), QStringList{u"此方程无实数解！"_qs});
+    QCOMPARE(w.findChildren<QLineEdit *>(u"e"_qs).size(), 1);
+
+    w.findChild<QLineEdit *>(u"z"_qs)->setText(u"2"_qs);
+    w.findChild<QAbstractButton *>(u"Command25"_qs)->click();
+    QCOMPARE(w.findChild<QLabel *>(u"x1gen"_qs)->text(), u"1.4142135623731"_qs);
+}
+
+QTEST_MAIN(TestLazyPages)
+#include "tst_lazypages.moc"
