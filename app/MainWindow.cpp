@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QValidator>
 
 #include <algorithm>
 
@@ -60,6 +61,41 @@ void applyColours(QWidget *widget, Colours colours) {
     widget->setPalette(palette);
 }
 
+// A single-line box holds one line, as the system's own single-line box does: of a text that comes in
+// with line breaks (pasted, dropped) only its first line is taken; what the box held stays. Without
+// this a pasted break would stay in the box and split an exported line.
+class SingleLineValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &pos) const override {
+        const auto isBreak = [](QChar c) { return c == u'\r' || c == u'\n'; };
+        if (std::none_of(input.cbegin(), input.cend(), isBreak)) {
+            m_accepted = input;
+            return Acceptable;
+        }
+        // The accepted text holds no break, so every break lies in what came in: the part between the
+        // unchanged start and the unchanged end.
+        const qsizetype most = std::min(input.size(), m_accepted.size());
+        qsizetype head = 0;
+        while (head < most && input[head] == m_accepted[head])
+            ++head;
+        qsizetype tail = 0;
+        while (tail < most - head &&
+               input[input.size() - 1 - tail] == m_accepted[m_accepted.size() - 1 - tail])
+            ++tail;
+        const QStringView added = QStringView(input).sliced(head, input.size() - head - tail);
+        const qsizetype firstLine = std::find_if(added.cbegin(), added.cend(), isBreak) - added.cbegin();
+        input = input.left(head) + added.first(firstLine) + input.right(tail);
+        pos = int(head + firstLine);
+        m_accepted = input;
+        return Acceptable;
+    }
+
+private:
+    mutable QString m_accepted; // the box's text as last accepted
+};
+
 QWidget *buildControl(const ControlSpec &spec, QWidget *page, PictureStore &pictures) {
     QWidget *widget = nullptr;
     switch (spec.kind) {
@@ -68,6 +104,7 @@ QWidget *buildControl(const ControlSpec &spec, QWidget *page, PictureStore &pict
         break;
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(page);
+        box->setValidator(new SingleLineValidator(box));
         box->setText(spec.text);
         box->setCursorPosition(0);
         widget = box;

@@ -100,6 +100,15 @@ public:
 
     bool commit() override {
         errno = 0;
+        // Short lines wait in the file's buffer until now. QSaveFile::commit() does not notice when
+        // the disk refuses them (a full disk): it would put the short file in place and report
+        // success. So the buffer is flushed, and checked, first.
+        if (!m_file.flush()) {
+            m_error = errorFrom(m_file, errno);
+            m_file.cancelWriting();
+            return false;
+        }
+        errno = 0;
         if (!m_file.commit()) {
             m_error = errorFrom(m_file, errno);
             return false;

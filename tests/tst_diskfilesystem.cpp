@@ -5,6 +5,11 @@
 
 #include <QtTest>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 using namespace morvela;
 
 namespace {
@@ -42,6 +47,7 @@ private Q_SLOTS:
     void missingDriveIsReported();
     void folderInTheWayKeepsEverything();
     void exportOnDisk();
+    void writeRefusedAtCloseKeepsEarlierFile();
 
 private:
     std::unique_ptr<QTemporaryDir> m_temp;
@@ -146,6 +152,43 @@ void TestDiskFileSystem::exportOnDisk() {
         readAll(m_drive + QStringLiteral("/便纸条—140509.txt")),
         QByteArray("2009-8-1 14:05:09 \xCA\xB1\xB4\xB4\xBD\xA8\xB5\xC4\xB1\xE3\xD6\xBD\xCC\xF5\r\n\r\n\r\n"));
     QCOMPARE(dialogs.messages(), QStringList{QStringLiteral("便纸条已成功保存到D盘根目录！")});
+}
+
+void TestDiskFileSystem::writeRefusedAtCloseKeepsEarlierFile() {
+#ifdef Q_OS_LINUX
+    DiskFileSystem fs;
+    const QString logical = QStringLiteral("D:\\本机IP地址及计算机名.txt");
+    QVERIFY(writeFile(fs, logical, {QStringLiteral("earlier")}));
+
+    // A disk that takes no more than 16 bytes of a file: the short lines wait in the file's buffer, and
+    // the disk refuses them only when the file is closed (as a full disk does).
+    rlimit old{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 16;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    FakeDialogs dialogs;
+    dialogs.answer(DialogAnswer::Ok);
+    const ExportResult result =
+        runExport(dialogs, fs,
+                  ExportJob{QStringLiteral("您确定要保存数据吗？"), [&] { return logical; },
+                            [] {
+                                return QStringList{QStringLiteral("本机IP地址为：192.168.1.10"),
+                                                   QStringLiteral("计算机名为：OFFICE-PC")};
+                            },
+                            QStringLiteral("资料已成功保存到D盘根目录！")});
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(result, ExportResult::Failed);
+    QVERIFY2(dialogs.messages().value(0).startsWith(QStringLiteral("保存失败！")),
+             qPrintable(dialogs.messages().value(0)));
+    QCOMPARE(readAll(DiskFileSystem::nativePath(logical)), QByteArray("earlier\r\n"));
+    QCOMPARE(QDir(m_drive).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 1);
+#else
+    QSKIP("needs a per-process file size limit");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestDiskFileSystem)

@@ -7,6 +7,7 @@
 #include "schedule/ScheduleSlot.h"
 #include "support/TestHelpers.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -140,6 +141,8 @@ private Q_SLOTS:
     void failedExportKeepsTheEarlierFile_data();
     void failedExportKeepsTheEarlierFile();
     void exportToTheDisk();
+    void pastedLineBreaksStayOutOfTheSlot_data();
+    void pastedLineBreaksStayOutOfTheSlot();
 };
 
 void SchedulePageTest::startShowsOnlyTheStartButton() {
@@ -427,6 +430,40 @@ void SchedulePageTest::exportToTheDisk() {
     QCOMPARE(QDir(drive.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{u"2009-7-23 的日程表.txt"_s});
     QCOMPARE(p.dialogs.messages(), QStringList{ExportDone});
+}
+
+void SchedulePageTest::pastedLineBreaksStayOutOfTheSlot_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("one line") << QString() << 0 << u"开会"_s << u"开会"_s;
+    QTest::newRow("CR LF: the first line") << QString() << 0 << u"开会\r\n带电脑"_s << u"开会"_s;
+    QTest::newRow("LF: the first line") << QString() << 0 << u"开会\n带电脑\n"_s << u"开会"_s;
+    QTest::newRow("lone CR") << QString() << 0 << u"开会\r带电脑"_s << u"开会"_s;
+    QTest::newRow("into typed text, which stays") << u"去开"_s << 1 << u"公司\r\n会"_s << u"去公司开"_s;
+    QTest::newRow("starts with a break") << u"跑步"_s << 2 << u"\n晨练"_s << u"跑步"_s;
+}
+
+// A slot box holds one line: pasted text keeps its first line, so the file keeps 38 lines ended by CR LF.
+void SchedulePageTest::pastedLineBreaksStayOutOfTheSlot() {
+    QFETCH(QString, before);
+    QFETCH(int, cursor);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, after);
+    FakePlatform p;
+    MainWindow w(p.services);
+    QVERIFY((revealAndFill(w, {{0, before}})));
+    QLineEdit *slot = box(w, u"Text2"_s);
+    slot->setFocus();
+    slot->setCursorPosition(cursor);
+    QGuiApplication::clipboard()->setText(clipboard);
+    QTest::keyClick(slot, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(slot->text(), after);
+
+    p.dialogs.answer({DialogAnswer::Ok, DialogAnswer::Ok});
+    click(button(w, "bc"));
+    QCOMPARE(p.files.bytes(July23File), expectedFile(u"2009-7-23"_s, {{0, after}}, u"2009-7-23 21:27:05"_s));
 }
 
 QTEST_MAIN(SchedulePageTest)
