@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "platform/fakes/FakePlatform.h"
+#include "support/UserActions.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,33 +12,10 @@
 #include <memory>
 
 using namespace morvela;
+using morvela::test::bringUp;
+using morvela::test::type;
 
 namespace {
-
-// Brings the page up in every tab control that holds it, as the user would by clicking its tabs.
-void bringUp(QWidget *page) {
-    for (QWidget *ancestor = page->parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
-        auto *tabs = qobject_cast<QTabWidget *>(ancestor);
-        if (!tabs)
-            continue;
-        for (int i = 0; i < tabs->count(); ++i) {
-            if (tabs->widget(i) == page || tabs->widget(i)->isAncestorOf(page))
-                tabs->setCurrentIndex(i);
-        }
-    }
-}
-
-// Replaces the box's text by typing, one key press per character.
-void type(QLineEdit *box, const QString &text) {
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(box, &press);
-        QCoreApplication::sendEvent(box, &release);
-    }
-}
 
 QStringList texts(std::initializer_list<const char *> list) {
     QStringList out;
