@@ -346,6 +346,8 @@ private Q_SLOTS:
     void keyboardOrderFollowsTheTabIndexes();
     void tabKeyMovesToTheNextVisibleControl_data();
     void tabKeyMovesToTheNextVisibleControl();
+    void keysOnAFocusedControlPressItsButton_data();
+    void keysOnAFocusedControlPressItsButton();
     void eachTabControlKeepsItsActiveTab();
     void windowFrame();
     void closingAsksNothing();
@@ -612,6 +614,44 @@ void MainWindowTest::tabKeyMovesToTheNextVisibleControl() {
     QVERIFY(focused);
     // A tab control takes the focus with its row of tabs.
     QVERIFY2(focused == target || focused == target->focusProxy(), qPrintable(focused->objectName()));
+}
+
+void MainWindowTest::keysOnAFocusedControlPressItsButton_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("presses");
+    QTest::newRow("Return on 同步为今日日期")
+        << u"DateQueryPage"_s << u"Command17"_s << int(Qt::Key_Return) << u"Command17"_s << 1;
+    QTest::newRow("keypad Enter on 更多……")
+        << u"MailPage"_s << u"Command16"_s << int(Qt::Key_Enter) << u"Command16"_s << 1;
+    QTest::newRow("Return on 开始始制作日程表")
+        << u"SchedulePage"_s << u"ks"_s << int(Qt::Key_Return) << u"ks"_s << 1;
+    QTest::newRow("Space on 同步为今日日期")
+        << u"DateQueryPage"_s << u"Command17"_s << int(Qt::Key_Space) << u"Command17"_s << 1;
+    // The window has no default button: Return in a text box presses nothing.
+    QTest::newRow("Return in the date box")
+        << u"DateQueryPage"_s << u"Text1"_s << int(Qt::Key_Return) << u"Command17"_s << 0;
+}
+
+// As on the desktop the program comes from, Enter presses the focused button as Space does.
+void MainWindowTest::keysOnAFocusedControlPressItsButton() {
+    QFETCH(QString, page);
+    QFETCH(QString, focused);
+    QFETCH(int, key);
+    QFETCH(QString, button);
+    QFETCH(int, presses);
+    WindowFixture f;
+    QVERIFY(f.selectPage(page));
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    QWidget *target = f.find(focused);
+    target->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(target->hasFocus());
+    QSignalSpy pressed(f.find<QPushButton>(button), &QPushButton::clicked);
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(pressed.size(), presses);
 }
 
 void MainWindowTest::eachTabControlKeepsItsActiveTab() {
