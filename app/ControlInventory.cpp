@@ -257,7 +257,7 @@ PageSpec verbLookupPage() {
                 background(u"Image8"_s, ToolsPicture, u"不规则动词查询器"_s),
                 label(u"Label20"_s, u"动词原型："_s, Song14Bold, black, true, 480, 1560, 1575, 375, 69),
                 textBox(u"dc"_s, {}, {}, Kai14Bold, Colours::BlackOnWhite, true, 1920, 1560, 4815, 405, 62,
-                        u"动词原型"_s),
+                        u"动词原型："_s),
                 button(u"Command26"_s, u"搜索"_s, Song12, face, true, 2640, 3360, 1095, 495, 63),
                 button(u"Command27"_s, u"清空"_s, Song12, face, true, 3840, 3360, 1095, 495, 64),
                 label(u"Label18"_s, u"搜索结果："_s, Song14Bold, black, true, 3360, 6240, 1575, 375, 65),
@@ -271,20 +271,21 @@ PageSpec rebatePage() {
     const auto black = Colours::TransparentBlackText;
     const auto white = Colours::BlackOnWhite;
     const auto face = Colours::ButtonFace;
-    return {u"返卷→打折转换器"_s,
-            u"RebatePage"_s,
-            {
-                background(u"Image9"_s, ToolsPicture, u"返卷→打折转换器"_s),
-                label(u"Label23"_s, u"返卷规则：买"_s, Song14Bold, black, true, 480, 1560, 1815, 375, 76),
-                textBox(u"mai"_s, {}, {}, Kai14Bold, white, true, 2400, 1560, 1935, 405, 78, u"买"_s),
-                label(u"Label24"_s, u"返"_s, Song14Bold, black, true, 4440, 1560, 375, 375, 79),
-                textBox(u"fan"_s, {}, {}, Kai14Bold, white, true, 4800, 1560, 1935, 405, 77, u"返"_s),
-                button(u"Command31"_s, u"转换"_s, Song12, face, true, 2640, 3360, 1095, 495, 81),
-                button(u"Command30"_s, u"清空"_s, Song12, face, true, 3840, 3360, 1095, 495, 80),
-                label(u"Label25"_s, u"相当于打"_s, Song14Bold, black, true, 3360, 6480, 1215, 375, 82),
-                textBox(u"zhe"_s, {}, {}, Kai14Bold, white, true, 4680, 6480, 1935, 405, 83, u"折"_s),
-                label(u"Label26"_s, u"折"_s, Song14Bold, black, true, 6720, 6480, 375, 375, 84),
-            }};
+    return {
+        u"返卷→打折转换器"_s,
+        u"RebatePage"_s,
+        {
+            background(u"Image9"_s, ToolsPicture, u"返卷→打折转换器"_s),
+            label(u"Label23"_s, u"返卷规则：买"_s, Song14Bold, black, true, 480, 1560, 1815, 375, 76),
+            textBox(u"mai"_s, {}, {}, Kai14Bold, white, true, 2400, 1560, 1935, 405, 78, u"返卷规则：买"_s),
+            label(u"Label24"_s, u"返"_s, Song14Bold, black, true, 4440, 1560, 375, 375, 79),
+            textBox(u"fan"_s, {}, {}, Kai14Bold, white, true, 4800, 1560, 1935, 405, 77, u"返"_s),
+            button(u"Command31"_s, u"转换"_s, Song12, face, true, 2640, 3360, 1095, 495, 81),
+            button(u"Command30"_s, u"清空"_s, Song12, face, true, 3840, 3360, 1095, 495, 80),
+            label(u"Label25"_s, u"相当于打"_s, Song14Bold, black, true, 3360, 6480, 1215, 375, 82),
+            textBox(u"zhe"_s, {}, {}, Kai14Bold, white, true, 4680, 6480, 1935, 405, 83, u"折"_s),
+            label(u"Label26"_s, u"折"_s, Song14Bold, black, true, 6720, 6480, 375, 375, 84),
+        }};
 }
 
 PageSpec hostInfoPage() {
@@ -292,19 +293,20 @@ PageSpec hostInfoPage() {
     const auto none = Colours::System;
     const auto face = Colours::ButtonFace;
     // Winsock1, the sockets component of this page, has no place on the screen.
-    return {u"IP地址、计算机名获取器"_s,
-            u"HostInfoPage"_s,
-            {
-                background(u"Image10"_s, ToolsPicture, u"IP地址、计算机名获取器"_s),
-                label(u"Label21"_s, u"本机IP地址为："_s, Song14Bold, black, true, 480, 1560, 2175, 375, 70),
-                textBox(u"ip"_s, {}, {}, Song14Bold, none, true, 2520, 1560, 4215, 405, 71, u"本机IP地址"_s),
-                label(u"Label22"_s, u"计算机名为："_s, Song14Bold, black, true, 480, 2160, 1815, 375, 72),
-                textBox(u"cname"_s, {}, {}, Song14Bold, none, true, 2520, 2160, 4215, 405, 73, u"计算机名"_s),
-                button(u"Command28"_s, u"获取"_s, Song12, face, true, 2640, 3360, 1095, 495, 74),
-                button(u"Command29"_s, u"保存"_s, Song12, face, true, 3840, 3360, 1095, 495, 75),
-                label(u"Label27"_s, u"*若有杀毒软件拦截，请准许通过，本软件不会对电脑造成任何伤害！"_s,
-                      defaultFont(), Colours::Transparent, true, 120, 8160, 5535, 255, 145),
-            }};
+    return {
+        u"IP地址、计算机名获取器"_s,
+        u"HostInfoPage"_s,
+        {
+            background(u"Image10"_s, ToolsPicture, u"IP地址、计算机名获取器"_s),
+            label(u"Label21"_s, u"本机IP地址为："_s, Song14Bold, black, true, 480, 1560, 2175, 375, 70),
+            textBox(u"ip"_s, {}, {}, Song14Bold, none, true, 2520, 1560, 4215, 405, 71, u"本机IP地址为："_s),
+            label(u"Label22"_s, u"计算机名为："_s, Song14Bold, black, true, 480, 2160, 1815, 375, 72),
+            textBox(u"cname"_s, {}, {}, Song14Bold, none, true, 2520, 2160, 4215, 405, 73, u"计算机名为："_s),
+            button(u"Command28"_s, u"获取"_s, Song12, face, true, 2640, 3360, 1095, 495, 74),
+            button(u"Command29"_s, u"保存"_s, Song12, face, true, 3840, 3360, 1095, 495, 75),
+            label(u"Label27"_s, u"*若有杀毒软件拦截，请准许通过，本软件不会对电脑造成任何伤害！"_s,
+                  defaultFont(), Colours::Transparent, true, 120, 8160, 5535, 255, 145),
+        }};
 }
 
 PageSpec aboutPage() {

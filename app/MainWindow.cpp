@@ -99,9 +99,13 @@ private:
 QWidget *buildControl(const ControlSpec &spec, QWidget *page, PictureStore &pictures) {
     QWidget *widget = nullptr;
     switch (spec.kind) {
-    case ControlKind::Button:
-        widget = new QPushButton(spec.text, page);
+    case ControlKind::Button: {
+        auto *button = new QPushButton(spec.text, page);
+        // Enter presses the focused button, as Space does (outside a dialog Qt leaves Enter unanswered).
+        button->setAutoDefault(true);
+        widget = button;
         break;
+    }
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(page);
         box->setValidator(new SingleLineValidator(box));

@@ -1,3 +1,4 @@
+#include "app/ApplicationIdentity.h"
 #include "app/MainWindow.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+    morvela::applyApplicationIdentity();
 
     morvela::QtDialogs dialogs;
     morvela::SystemClock clock;

@@ -1,6 +1,7 @@
 #include "common/AppTexts.h"
 #include "platform/Dialogs.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -33,6 +34,14 @@ QPushButton *buttonWithText(QMessageBox *box, const QString &text) {
         if (b->text() == text)
             return qobject_cast<QPushButton *>(b);
     return nullptr;
+}
+
+// What a screen reader reads of the box: its role, its title and its prompt.
+QString spoken(QMessageBox *box) {
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+    if (!accessible || accessible->role() != QAccessible::AlertMessage)
+        return {};
+    return accessible->text(QAccessible::Name) + u'|' + accessible->text(QAccessible::Value);
 }
 
 enum class Action { Enter, Escape, CloseBox, ClickSecond };
@@ -84,12 +93,13 @@ void TestDialogs::okCancel() {
     QFETCH(Action, action);
     QFETCH(DialogAnswer, answer);
     QtDialogs dialogs;
-    QString title, text;
+    QString title, text, read;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList captions;
     whenBoxIsUp([&](QMessageBox *box) {
         title = box->windowTitle();
         text = box->text();
+        read = spoken(box);
         icon = box->icon();
         for (QAbstractButton *b : box->buttons())
             captions << b->text();
@@ -98,6 +108,7 @@ void TestDialogs::okCancel() {
     QCOMPARE(dialogs.ConfirmBox(QStringLiteral("您确定要保存日程表吗？"), ConfirmForm::OkCancel), answer);
     QCOMPARE(title, AppTitle);
     QCOMPARE(text, QStringLiteral("您确定要保存日程表吗？"));
+    QCOMPARE(read, QStringLiteral("Morvela|您确定要保存日程表吗？"));
     QCOMPARE(icon, QMessageBox::Question);
     QCOMPARE(captions, (QStringList{QStringLiteral("确定"), QStringLiteral("取消")}));
 }
@@ -160,11 +171,12 @@ void TestDialogs::infoBox() {
     QFETCH(Action, action);
     QFETCH(int, expectedIcon);
     QtDialogs dialogs;
-    QString text, title;
+    QString text, title, read;
     int shownIcon = -1;
     QStringList captions;
     whenBoxIsUp([&](QMessageBox *box) {
         text = box->text();
+        read = spoken(box);
         title = box->windowTitle();
         shownIcon = box->icon();
         for (QAbstractButton *b : box->buttons())
@@ -174,6 +186,7 @@ void TestDialogs::infoBox() {
     // Prompts carry CR LF breaks; the box shows them as line breaks.
     dialogs.InfoBox(QStringLiteral("第一行  \r\n第二行"), icon);
     QCOMPARE(text, QStringLiteral("第一行  \n第二行"));
+    QCOMPARE(read, QStringLiteral("Morvela|第一行  \n第二行"));
     QCOMPARE(title, AppTitle);
     QCOMPARE(shownIcon, expectedIcon);
     QCOMPARE(captions, QStringList{QStringLiteral("确定")});

@@ -6,6 +6,7 @@
 #include "app/StatusBar.h"
 #include "support/WindowFixture.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -346,6 +347,8 @@ private Q_SLOTS:
     void keyboardOrderFollowsTheTabIndexes();
     void tabKeyMovesToTheNextVisibleControl_data();
     void tabKeyMovesToTheNextVisibleControl();
+    void keysOnAFocusedControlPressItsButton_data();
+    void keysOnAFocusedControlPressItsButton();
     void eachTabControlKeepsItsActiveTab();
     void windowFrame();
     void closingAsksNothing();
@@ -354,6 +357,9 @@ private Q_SLOTS:
     void picturesLieBeneathTheirPage();
     void picturesAreDecodedOnceWhenTheirPageIsFirstShown();
     void picturesAreNamedForAssistiveTools();
+    void controlsAreNamedForAssistiveTools_data();
+    void controlsAreNamedForAssistiveTools();
+    void everyControlWithACaptionOrFocusHasAName();
     void buttonFaceColourIsDrawn();
     void captionsFitTheirControls_data();
     void captionsFitTheirControls();
@@ -614,6 +620,44 @@ void MainWindowTest::tabKeyMovesToTheNextVisibleControl() {
     QVERIFY2(focused == target || focused == target->focusProxy(), qPrintable(focused->objectName()));
 }
 
+void MainWindowTest::keysOnAFocusedControlPressItsButton_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("presses");
+    QTest::newRow("Return on 同步为今日日期")
+        << u"DateQueryPage"_s << u"Command17"_s << int(Qt::Key_Return) << u"Command17"_s << 1;
+    QTest::newRow("keypad Enter on 更多……")
+        << u"MailPage"_s << u"Command16"_s << int(Qt::Key_Enter) << u"Command16"_s << 1;
+    QTest::newRow("Return on 开始始制作日程表")
+        << u"SchedulePage"_s << u"ks"_s << int(Qt::Key_Return) << u"ks"_s << 1;
+    QTest::newRow("Space on 同步为今日日期")
+        << u"DateQueryPage"_s << u"Command17"_s << int(Qt::Key_Space) << u"Command17"_s << 1;
+    // The window has no default button: Return in a text box presses nothing.
+    QTest::newRow("Return in the date box")
+        << u"DateQueryPage"_s << u"Text1"_s << int(Qt::Key_Return) << u"Command17"_s << 0;
+}
+
+// As on the desktop the program comes from, Enter presses the focused button as Space does.
+void MainWindowTest::keysOnAFocusedControlPressItsButton() {
+    QFETCH(QString, page);
+    QFETCH(QString, focused);
+    QFETCH(int, key);
+    QFETCH(QString, button);
+    QFETCH(int, presses);
+    WindowFixture f;
+    QVERIFY(f.selectPage(page));
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    QWidget *target = f.find(focused);
+    target->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(target->hasFocus());
+    QSignalSpy pressed(f.find<QPushButton>(button), &QPushButton::clicked);
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(pressed.size(), presses);
+}
+
 void MainWindowTest::eachTabControlKeepsItsActiveTab() {
     WindowFixture f;
     f.window.show();
@@ -782,6 +826,50 @@ void MainWindowTest::picturesAreNamedForAssistiveTools() {
     for (const Row &row : inventory()) {
         if (qstrcmp(row.kind, "picture") == 0)
             QVERIFY2(!f.find(row.name)->accessibleName().isEmpty(), row.name);
+    }
+}
+
+void MainWindowTest::controlsAreNamedForAssistiveTools_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("button: its caption") << u"ks"_s << u"开始始制作日程表"_s;
+    QTest::newRow("label: its caption") << u"Label1"_s << u"名称：Morvela"_s;
+    QTest::newRow("slot 06:00: its time") << u"Text2"_s << u"06：00"_s;
+    QTest::newRow("slot 06:30: its time") << u"Text19"_s << u"06：30"_s;
+    QTest::newRow("slot 22:30: its time") << u"Text35"_s << u"22：30"_s;
+    QTest::newRow("equation box: its tooltip") << u"m"_s << u"请输入方程①的得数"_s;
+    QTest::newRow("equation box e: its tooltip") << u"e"_s << u"请输入x二次项的系数"_s;
+    QTest::newRow("verb box: its caption") << u"dc"_s << u"动词原型："_s;
+    QTest::newRow("rebate spend: its caption") << u"mai"_s << u"返卷规则：买"_s;
+    QTest::newRow("rebate voucher: its caption") << u"fan"_s << u"返"_s;
+    QTest::newRow("discount: the caption after it") << u"zhe"_s << u"折"_s;
+    QTest::newRow("address: its caption") << u"ip"_s << u"本机IP地址为："_s;
+    QTest::newRow("computer name: its caption") << u"cname"_s << u"计算机名为："_s;
+    QTest::newRow("date box") << u"Text1"_s << u"日期"_s;
+    QTest::newRow("note box") << u"Text36"_s << u"便纸条"_s;
+}
+
+// What a screen reader announces for a control: a text box beside a caption carries that caption.
+void MainWindowTest::controlsAreNamedForAssistiveTools() {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    if (!m_fixture)
+        m_fixture = std::make_unique<WindowFixture>();
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_fixture->find(control));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+}
+
+// Every control that can take the focus or shows a caption has a name a screen reader can announce.
+void MainWindowTest::everyControlWithACaptionOrFocusHasAName() {
+    if (!m_fixture)
+        m_fixture = std::make_unique<WindowFixture>();
+    for (const Row &row : inventory()) {
+        if (takesFocus(row.kind) || !row.text.isEmpty()) {
+            QAccessibleInterface *accessible =
+                QAccessible::queryAccessibleInterface(m_fixture->find(row.name));
+            QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(), row.name);
+        }
     }
 }
 
