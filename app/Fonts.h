@@ -10,7 +10,11 @@ struct FontSpec;
 // (AR PL UMing CN, AR PL UKai CN, WenQuanYi Zen Hei). Safe to call more than once.
 void installFontSubstitutions();
 
-// The font as declared, family name kept: the substitutions choose what is drawn.
+// The family the window asks for in place of a declared one: the declared family itself where it is
+// installed (as on a Chinese Windows), else its first installed substitute, else the declared name.
+QString installedFamily(const QString &declared);
+
+// The font as declared, in its installed family.
 QFont fontFor(const FontSpec &spec);
 
 } // namespace morvela

@@ -17,6 +17,7 @@
 #include "verbs/VerbSearchHandlers.h"
 #include "webmail/MailHandlers.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -164,7 +165,9 @@ MainWindow::MainWindow(Services &services, QWidget *parent, PageBuilding buildin
       m_services(services), m_building(building) {
     installFontSubstitutions();
     setWindowTitle(AppTitle);
-    setWindowIcon(QIcon(u":/icons/morvela.png"_s));
+    // The program's icon, already loaded when main() set it for the whole application.
+    const QIcon programIcon = QGuiApplication::windowIcon();
+    setWindowIcon(programIcon.isNull() ? QIcon(u":/icons/morvela.png"_s) : programIcon);
     setFont(fontFor(defaultFont()));
     setFixedSize(pixels(WindowWidthTwips), pixels(WindowHeightTwips));
 

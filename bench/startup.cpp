@@ -5,6 +5,7 @@
 //
 //   morvela-bench-startup [samples]         (default 15 of each)
 
+#include "app/ApplicationIdentity.h"
 #include "app/MainWindow.h"
 #include "platform/fakes/FakePlatform.h"
 
@@ -67,6 +68,7 @@ int runChild(int argc, char **argv, bool bare) {
         tabs->setGeometry(0, 0, 993, 593);
         tabs->addTab(new QWidget, QStringLiteral("日程管理"));
     } else {
+        morvela::applyApplicationIdentity();
         platform = std::make_unique<morvela::FakePlatform>();
         window = std::make_unique<morvela::MainWindow>(platform->services, nullptr,
                                                        morvela::PageBuilding::WhenShown);

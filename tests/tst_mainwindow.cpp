@@ -2,6 +2,7 @@
 // once more: kind, page, geometry, visibility, text, tooltip, font, colours and keyboard order; then the
 // window itself, the tab controls, the pictures and the fonts actually drawn.
 
+#include "app/Fonts.h"
 #include "app/PictureLabel.h"
 #include "app/StatusBar.h"
 #include "support/WindowFixture.h"
@@ -352,6 +353,8 @@ private Q_SLOTS:
     void eachTabControlKeepsItsActiveTab();
     void windowFrame();
     void closingAsksNothing();
+    void declaredFamiliesStandForInstalledOnes_data();
+    void declaredFamiliesStandForInstalledOnes();
     void declaredFontsAreDrawnWithInstalledChineseFonts_data();
     void declaredFontsAreDrawnWithInstalledChineseFonts();
     void picturesLieBeneathTheirPage();
@@ -414,7 +417,8 @@ void MainWindowTest::controlStartingState() {
     QCOMPARE(widget->toolTip(), row.tooltip);
 
     if (!row.family.isEmpty()) {
-        QCOMPARE(widget->font().family(), row.family);
+        // The declared family, or the installed one standing in for it.
+        QCOMPARE(widget->font().family(), installedFamily(row.family));
         QCOMPARE(widget->font().pointSizeF(), row.points);
         QCOMPARE(widget->font().bold(), row.bold);
     }
@@ -735,6 +739,26 @@ void MainWindowTest::declaredFontsAreDrawnWithInstalledChineseFonts_data() {
     QTest::newRow("宋体 12 pt") << u"Text1"_s << u"AR PL UMing CN"_s;
     QTest::newRow("楷体_GB2312") << u"a"_s << u"AR PL UKai CN"_s;
     QTest::newRow("黑体") << u"Label2"_s << u"WenQuanYi Zen Hei"_s;
+}
+
+void MainWindowTest::declaredFamiliesStandForInstalledOnes_data() {
+    QTest::addColumn<QString>("declared");
+    QTest::addColumn<QString>("installed");
+    QTest::newRow("宋体") << u"宋体"_s << u"AR PL UMing CN"_s;
+    QTest::newRow("楷体_GB2312") << u"楷体_GB2312"_s << u"AR PL UKai CN"_s;
+    QTest::newRow("黑体") << u"黑体"_s << u"WenQuanYi Zen Hei"_s;
+    QTest::newRow("installed family stays") << u"AR PL UKai CN"_s << u"AR PL UKai CN"_s;
+    QTest::newRow("unknown family stays") << u"No Such Family"_s << u"No Such Family"_s;
+}
+
+void MainWindowTest::declaredFamiliesStandForInstalledOnes() {
+    QFETCH(QString, declared);
+    QFETCH(QString, installed);
+    WindowFixture f; // installs the substitutions
+    QCOMPARE(installedFamily(declared), installed);
+    // Any other font asked for by its declared name is drawn with the same installed font.
+    if (declared != installed && declared != u"No Such Family"_s)
+        QCOMPARE(QFontInfo(QFont(declared)).family(), installed);
 }
 
 void MainWindowTest::declaredFontsAreDrawnWithInstalledChineseFonts() {
