@@ -61,10 +61,10 @@ QString installedFamily(const QString &declared) {
     return family;
 }
 
-QFont fontFor(const FontSpec &spec) {
-    QFont font(installedFamily(spec.family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+QFont fontFor(const FontSpec &wanted) {
+    QFont font(installedFamily(wanted.family));
+    font.setPointSizeF(wanted.points);
+    font.setBold(wanted.bold);
     return font;
 }
 

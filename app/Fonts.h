@@ -15,6 +15,6 @@ void installFontSubstitutions();
 QString installedFamily(const QString &declared);
 
 // The font as declared, in its installed family.
-QFont fontFor(const FontSpec &spec);
+QFont fontFor(const FontSpec &wanted);
 
 } // namespace morvela

@@ -97,11 +97,11 @@ private:
     mutable QString m_accepted; // the box's text as last accepted
 };
 
-QWidget *buildControl(const ControlSpec &spec, QWidget *page, PictureStore &pictures) {
+QWidget *buildControl(const ControlSpec &entry, QWidget *page, PictureStore &pictures) {
     QWidget *widget = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
     case ControlKind::Button: {
-        auto *button = new QPushButton(spec.text, page);
+        auto *button = new QPushButton(entry.text, page);
         // Enter presses the focused button, as Space does (outside a dialog Qt leaves Enter unanswered).
         button->setAutoDefault(true);
         widget = button;
@@ -110,14 +110,14 @@ QWidget *buildControl(const ControlSpec &spec, QWidget *page, PictureStore &pict
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(page);
         box->setValidator(new SingleLineValidator(box));
-        box->setText(spec.text);
+        box->setText(entry.text);
         box->setCursorPosition(0);
         widget = box;
         break;
     }
     case ControlKind::MultiLineTextBox: {
         auto *box = new QPlainTextEdit(page);
-        box->setPlainText(spec.text);
+        box->setPlainText(entry.text);
         widget = box;
         break;
     }
@@ -126,26 +126,26 @@ QWidget *buildControl(const ControlSpec &spec, QWidget *page, PictureStore &pict
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(false);
-        label->setText(spec.text);
+        label->setText(entry.text);
         widget = label;
         break;
     }
     case ControlKind::Picture:
-        widget = new PictureLabel(pictures, spec.picture, page);
+        widget = new PictureLabel(pictures, entry.picture, page);
         break;
     }
-    widget->setObjectName(spec.name);
-    widget->setGeometry(pixelRect(spec.left, spec.top, spec.width, spec.height));
+    widget->setObjectName(entry.name);
+    widget->setGeometry(pixelRect(entry.left, entry.top, entry.width, entry.height));
     const FontSpec standard = defaultFont();
-    if (spec.kind != ControlKind::Picture &&
-        (spec.font.family != standard.family || spec.font.points != standard.points || spec.font.bold))
-        widget->setFont(fontFor(spec.font));
-    if (!spec.tooltip.isEmpty())
-        widget->setToolTip(spec.tooltip);
-    if (!spec.accessibleName.isEmpty())
-        widget->setAccessibleName(spec.accessibleName);
-    applyColours(widget, spec.colours);
-    if (!spec.shown)
+    if (entry.kind != ControlKind::Picture &&
+        (entry.font.family != standard.family || entry.font.points != standard.points || entry.font.bold))
+        widget->setFont(fontFor(entry.font));
+    if (!entry.tooltip.isEmpty())
+        widget->setToolTip(entry.tooltip);
+    if (!entry.accessibleName.isEmpty())
+        widget->setAccessibleName(entry.accessibleName);
+    applyColours(widget, entry.colours);
+    if (!entry.shown)
         widget->setVisible(false);
     else if (page->isVisible())
         widget->show(); // a page built while it is already on screen
@@ -191,11 +191,11 @@ MainWindow::MainWindow(Services &services, QWidget *parent, PageBuilding buildin
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
 }
 
-TabControl *MainWindow::buildTabControl(const TabControlSpec &spec, QWidget *container) {
-    auto *tabs = new TabControl(pixelRect(spec.left, spec.top, spec.width, spec.height), container);
-    tabs->setObjectName(spec.name);
-    m_order.append({spec.tabIndex, tabs});
-    for (const PageSpec &pageSpec : spec.pages) {
+TabControl *MainWindow::buildTabControl(const TabControlSpec &entry, QWidget *container) {
+    auto *tabs = new TabControl(pixelRect(entry.left, entry.top, entry.width, entry.height), container);
+    tabs->setObjectName(entry.name);
+    m_order.append({entry.tabIndex, tabs});
+    for (const PageSpec &pageSpec : entry.pages) {
         QWidget *page = tabs->addPage(pageSpec.caption, pageSpec.name);
         if (m_building == PageBuilding::AtOnce) {
             buildPage(pageSpec, page);
@@ -212,22 +212,22 @@ TabControl *MainWindow::buildTabControl(const TabControlSpec &spec, QWidget *con
     return tabs;
 }
 
-void MainWindow::buildPage(const PageSpec &spec, QWidget *page) {
+void MainWindow::buildPage(const PageSpec &entry, QWidget *page) {
     // Pictures first, so that they lie beneath every other control of their page.
-    for (const ControlSpec &c : spec.controls) {
+    for (const ControlSpec &c : entry.controls) {
         if (c.kind == ControlKind::Picture)
             buildControl(c, page, *m_pictures);
     }
-    for (const ControlSpec &c : spec.controls) {
+    for (const ControlSpec &c : entry.controls) {
         if (c.kind == ControlKind::Picture)
             continue;
         QWidget *widget = buildControl(c, page, *m_pictures);
         if (takesFocus(c.kind))
             m_order.append({c.tabIndex, widget});
     }
-    if (spec.nested)
-        buildTabControl(*spec.nested, page);
-    attachHandlers(spec.name);
+    if (entry.nested)
+        buildTabControl(*entry.nested, page);
+    attachHandlers(entry.name);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
@@ -246,7 +246,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
 void MainWindow::buildPending(qsizetype index) {
     const PendingPage page = m_pending.takeAt(index);
     page.page->removeEventFilter(this);
-    buildPage(*page.spec, page.page);
+    buildPage(*page.entry, page.page);
 }
 
 void MainWindow::buildAllPages() {

@@ -41,11 +41,11 @@ private:
         QWidget *widget;
     };
     struct PendingPage {
-        const PageSpec *spec;
+        const PageSpec *entry;
         QWidget *page;
     };
-    TabControl *buildTabControl(const TabControlSpec &spec, QWidget *container);
-    void buildPage(const PageSpec &spec, QWidget *page);
+    TabControl *buildTabControl(const TabControlSpec &entry, QWidget *container);
+    void buildPage(const PageSpec &entry, QWidget *page);
     bool eventFilter(QObject *watched, QEvent *event) override;
     void chainTabOrder();
     void attachHandlers(const QString &pageName);

@@ -503,17 +503,17 @@ void MainWindowTest::tabControls_data() {
 
 void MainWindowTest::tabControls() {
     QFETCH(int, index);
-    const TabRowSpec spec = tabControlInventory().at(index);
+    const TabRowSpec tabRow = tabControlInventory().at(index);
     WindowFixture f;
-    auto *tabs = f.find<QTabWidget>(spec.name);
+    auto *tabs = f.find<QTabWidget>(tabRow.name);
     QVERIFY(tabs);
-    QWidget *container = qstrlen(spec.container) == 0 ? &f.window : f.find(spec.container);
+    QWidget *container = qstrlen(tabRow.container) == 0 ? &f.window : f.find(tabRow.container);
     QVERIFY(container);
-    QCOMPARE(tabs->mapTo(container, QPoint(0, 0)), QPoint(px(spec.left), px(spec.top)));
-    QCOMPARE(tabs->size(), QSize(px(spec.width), px(spec.height)));
-    QCOMPARE(tabs->count(), spec.captions.size());
+    QCOMPARE(tabs->mapTo(container, QPoint(0, 0)), QPoint(px(tabRow.left), px(tabRow.top)));
+    QCOMPARE(tabs->size(), QSize(px(tabRow.width), px(tabRow.height)));
+    QCOMPARE(tabs->count(), tabRow.captions.size());
     for (int i = 0; i < tabs->count(); ++i)
-        QCOMPARE(tabs->tabText(i), spec.captions.at(i));
+        QCOMPARE(tabs->tabText(i), tabRow.captions.at(i));
     QCOMPARE(tabs->currentIndex(), 0);
     QVERIFY(tabs->isEnabled());
     QCOMPARE(tabs->tabBar()->elideMode(), Qt::ElideNone);
@@ -524,12 +524,12 @@ void MainWindowTest::tabsShareTheirRowEvenly() {
     WindowFixture f;
     f.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-    for (const TabRowSpec &spec : tabControlInventory()) {
-        auto *tabs = f.find<QTabWidget>(spec.name);
+    for (const TabRowSpec &tabRow : tabControlInventory()) {
+        auto *tabs = f.find<QTabWidget>(tabRow.name);
         // A page of each inner tab control, so that its row of tabs is on the screen.
-        if (qstrcmp(spec.name, "SSTab1") == 0)
+        if (qstrcmp(tabRow.name, "SSTab1") == 0)
             QVERIFY(f.selectPage(u"WelcomePage"_s));
-        if (qstrcmp(spec.name, "SSTab3") == 0)
+        if (qstrcmp(tabRow.name, "SSTab3") == 0)
             QVERIFY(f.selectPage(u"LinearSystemPage"_s));
         QTRY_VERIFY(tabs->isVisible());
         QTabBar *bar = tabs->tabBar();
@@ -537,7 +537,7 @@ void MainWindowTest::tabsShareTheirRowEvenly() {
         int total = 0;
         for (int i = 0; i < count; ++i) {
             const QRect r = bar->tabRect(i);
-            QVERIFY2(qAbs(r.width() - tabs->width() / count) <= 1, spec.name);
+            QVERIFY2(qAbs(r.width() - tabs->width() / count) <= 1, tabRow.name);
             QCOMPARE(r.height(), 20);
             QCOMPARE(r.top(), bar->tabRect(0).top()); // one row
             total += r.width();
@@ -562,8 +562,8 @@ void MainWindowTest::keyboardOrderFollowsTheTabIndexes() {
         if (takesFocus(row.kind))
             expected.append({row.tabIndex, QString::fromLatin1(row.name)});
     }
-    for (const TabRowSpec &spec : tabControlInventory())
-        expected.append({spec.tabIndex, QString::fromLatin1(spec.name)});
+    for (const TabRowSpec &tabRow : tabControlInventory())
+        expected.append({tabRow.tabIndex, QString::fromLatin1(tabRow.name)});
     std::sort(expected.begin(), expected.end());
     QStringList expectedNames;
     for (const auto &e : expected)
