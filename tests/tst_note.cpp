@@ -8,6 +8,7 @@
 #include <QtTest>
 
 using namespace morvela;
+using morvela::test::writtenBytes;
 using namespace Qt::StringLiterals;
 using morvela::test::gbkLines;
 using morvela::test::hexBytes;
@@ -16,21 +17,6 @@ namespace {
 
 const QDateTime SavedAt(QDate(2009, 8, 1), QTime(14, 5, 9));
 const QString TimeLine = QStringLiteral("2009-8-1 14:05:09 时创建的便纸条");
-
-// The bytes a file holds after the lines went through the writer.
-QByteArray fileBytes(const QStringList &lines) {
-    MemoryFileSystem files;
-    TextFileWriter writer(files);
-    const QString path = QStringLiteral("D:\\t.txt");
-    if (!writer.open(path))
-        return "open failed";
-    for (const QString &line : lines)
-        if (!writer.writeLine(line))
-            return "write failed";
-    if (!writer.close())
-        return "close failed";
-    return files.bytes(path);
-}
 
 } // namespace
 
@@ -72,7 +58,7 @@ void NoteTest::fileNameFromTheTimeOfDay() {
 void NoteTest::emptyNoteFile() {
     const QStringList lines = NoteFileLines(SavedAt, QString());
     QCOMPARE(lines, QStringList({TimeLine, QString(), QString()}));
-    const QByteArray bytes = fileBytes(lines);
+    const QByteArray bytes = writtenBytes(lines);
     QCOMPARE(bytes, hexBytes("32 30 30 39 2D 38 2D 31 20 31 34 3A 30 35 3A 30 39 20"
                              " CA B1 B4 B4 BD A8 B5 C4 B1 E3 D6 BD CC F5 0D 0A 0D 0A 0D 0A"));
 }
@@ -99,7 +85,7 @@ void NoteTest::noteFileBytes_data() {
 void NoteTest::noteFileBytes() {
     QFETCH(QString, note);
     QFETCH(QStringList, fileLines);
-    const QByteArray bytes = fileBytes(NoteFileLines(SavedAt, note));
+    const QByteArray bytes = writtenBytes(NoteFileLines(SavedAt, note));
     QCOMPARE(bytes, gbkLines(fileLines));
     // Every line of the file ends with CR LF: no CR or LF stands alone.
     QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));

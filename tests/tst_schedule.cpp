@@ -14,6 +14,7 @@
 using namespace morvela;
 using morvela::test::gbkLines;
 using morvela::test::hexBytes;
+using morvela::test::writtenBytes;
 
 namespace {
 
@@ -32,21 +33,6 @@ const QStringList TimeTexts = {
 
 const QDate July23(2009, 7, 23);
 const QDateTime Evening(July23, QTime(21, 27, 5));
-
-// The bytes a file holds after the lines went through the writer.
-QByteArray fileBytes(const QStringList &lines) {
-    MemoryFileSystem files;
-    TextFileWriter writer(files);
-    const QString path = QStringLiteral("D:\\t.txt");
-    if (!writer.open(path))
-        return "open failed";
-    for (const QString &line : lines)
-        if (!writer.writeLine(line))
-            return "write failed";
-    if (!writer.close())
-        return "close failed";
-    return files.bytes(path);
-}
 
 // The 38 expected lines: title, empty, one line per slot with the given entries, empty, time of writing.
 QStringList expectedLines(const QString &title, const QMap<int, QString> &entries, const QString &last) {
@@ -181,7 +167,7 @@ void ScheduleTest::exampleFileIsExact() {
     expected << QString() << QStringLiteral("制表时间： 2009-7-23 21:27:05");
     QCOMPARE(lines, expected);
 
-    const QByteArray bytes = fileBytes(lines);
+    const QByteArray bytes = writtenBytes(lines);
     QCOMPARE(bytes, gbkLines(expected));
     // The start of the file, byte by byte: title, empty line, 06:00 with 起床, 06:30 empty.
     QVERIFY(bytes.startsWith(hexBytes("32 30 30 39 2D 37 2D 32 33 20 B5 C4 C8 D5 B3 CC B1 ED 0D 0A"
@@ -202,7 +188,7 @@ void ScheduleTest::emptyScheduleWritesAll38Lines() {
     const QStringList expected = expectedLines(QStringLiteral("2009-7-23 的日程表"), {},
                                                QStringLiteral("制表时间： 2009-7-23 21:27:05"));
     QCOMPARE(lines, expected);
-    QCOMPARE(fileBytes(lines), gbkLines(expected));
+    QCOMPARE(writtenBytes(lines), gbkLines(expected));
 }
 
 void ScheduleTest::emptySlotLineBytes() {
@@ -217,8 +203,8 @@ void ScheduleTest::midnightGivesTheDateAlone() {
         ScheduleFileLines(July23, QDateTime(QDate(2009, 7, 24), QTime(0, 0, 0)), emptySlots());
     const QStringList expected =
         expectedLines(QStringLiteral("2009-7-23 的日程表"), {}, QStringLiteral("制表时间： 2009-7-24"));
-    QCOMPARE(fileBytes(lines), gbkLines(expected));
-    QVERIFY(fileBytes(lines).endsWith(hexBytes("A3 BA 20 32 30 30 39 2D 37 2D 32 34 0D 0A")));
+    QCOMPARE(writtenBytes(lines), gbkLines(expected));
+    QVERIFY(writtenBytes(lines).endsWith(hexBytes("A3 BA 20 32 30 30 39 2D 37 2D 32 34 0D 0A")));
 }
 
 void ScheduleTest::slotTextIsWrittenAsTyped() {
@@ -232,7 +218,7 @@ void ScheduleTest::slotTextIsWrittenAsTyped() {
         expectedLines(QStringLiteral("2009-7-23 的日程表"),
                       {{4, QStringLiteral("  喝水? ")}, {33, QStringLiteral("\"引号\"、逗号,和\t制表符")}},
                       QStringLiteral("制表时间： 2009-7-23 21:27:05"));
-    QCOMPARE(fileBytes(lines), gbkLines(expected));
+    QCOMPARE(writtenBytes(lines), gbkLines(expected));
     // Six blanks before the entry (four of the line, two of the text), the emoji as one "?", one blank after.
     QCOMPARE(encodeAnsiLine(lines.at(6)),
              hexBytes("30 38 A3 BA 30 30 20 20 20 20 20 20 BA C8 CB AE 3F 20 0D 0A"));

@@ -1,5 +1,8 @@
 #include "support/TestHelpers.h"
 
+#include "common/TextFileWriter.h"
+#include "platform/fakes/MemoryFileSystem.h"
+
 #include <QStringEncoder>
 #include <QStringList>
 
@@ -17,6 +20,20 @@ QByteArray gbkLines(const QStringList &lines) {
         out += "\r\n";
     }
     return out;
+}
+
+QByteArray writtenBytes(const QStringList &lines) {
+    MemoryFileSystem files;
+    TextFileWriter writer(files);
+    const QString path = QStringLiteral("D:\\t.txt");
+    if (!writer.open(path))
+        return "open failed";
+    for (const QString &line : lines)
+        if (!writer.writeLine(line))
+            return "write failed";
+    if (!writer.close())
+        return "close failed";
+    return files.bytes(path);
 }
 
 } // namespace morvela::test
