@@ -46,11 +46,13 @@ public:
             const auto *window = static_cast<QWidget *>(watched);
             const QWidget *picture = window->findChild<QWidget *>(QStringLiteral("Image1"));
             pictureShown = picture && picture->isVisible();
+            paintedAt = std::chrono::steady_clock::now();
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         }
         return QObject::eventFilter(watched, event);
     }
     bool pictureShown = false;
+    std::chrono::steady_clock::time_point paintedAt;
 
 private:
     bool m_seen = false;
@@ -82,8 +84,9 @@ int runChild(int argc, char **argv, bool bare) {
         std::fprintf(stderr, "the opening page was not on screen in the first frame\n");
         return 2;
     }
-    const double ms =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    // From the start of main() to the moment the first frame was painted (not to the end of the event
+    // loop, which also closes the window).
+    const double ms = std::chrono::duration<double, std::milli>(watcher.paintedAt - start).count();
     std::printf("%.3f %ld\n", ms, peakRssKiB());
     return 0;
 }
