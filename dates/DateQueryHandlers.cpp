@@ -15,7 +15,7 @@
 namespace morvela {
 
 DateQueryHandlers::DateQueryHandlers(QWidget *window, Services &services)
-    : QObject(window), m_window(window), m_services(services), m_text1(control<QLineEdit>(window, "Text1")) {
+    : QObject(window), m_services(services), m_text1(control<QLineEdit>(window, "Text1")) {
     connect(control<QPushButton>(window, "Command17"), &QPushButton::clicked, this,
             &DateQueryHandlers::Command17_Click);
     connect(control<QPushButton>(window, "Command18"), &QPushButton::clicked, this,

@@ -25,7 +25,6 @@ public Q_SLOTS:
     void Command21_Click(); // "计算当天所处的季度"
 
 private:
-    QWidget *m_window;
     Services &m_services;
     QLineEdit *m_text1;
 };

@@ -13,7 +13,7 @@
 namespace morvela {
 
 HostInfoHandlers::HostInfoHandlers(QWidget *window, Services &services)
-    : QObject(window), m_window(window), m_services(services), m_ip(control<QLineEdit>(window, "ip")),
+    : QObject(window), m_services(services), m_ip(control<QLineEdit>(window, "ip")),
       m_cname(control<QLineEdit>(window, "cname")) {
     connect(control<QPushButton>(window, "Command28"), &QPushButton::clicked, this,
             &HostInfoHandlers::Command28_Click);

@@ -24,7 +24,6 @@ private:
     // Reads the address, then the name, each into its box; a read that fails leaves its box as it was.
     void refreshBoxes();
 
-    QWidget *m_window;
     Services &m_services;
     QLineEdit *m_ip;
     QLineEdit *m_cname;

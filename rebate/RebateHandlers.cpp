@@ -13,7 +13,7 @@
 namespace morvela {
 
 RebateHandlers::RebateHandlers(QWidget *window, Services &services)
-    : QObject(window), m_window(window), m_services(services), m_mai(control<QLineEdit>(window, "mai")),
+    : QObject(window), m_services(services), m_mai(control<QLineEdit>(window, "mai")),
       m_fan(control<QLineEdit>(window, "fan")), m_zhe(control<QLineEdit>(window, "zhe")) {
     connect(control<QPushButton>(window, "Command31"), &QPushButton::clicked, this,
             &RebateHandlers::Command31_Click);

@@ -20,7 +20,6 @@ public Q_SLOTS:
     void Command30_Click();
 
 private:
-    QWidget *m_window;
     Services &m_services;
     QLineEdit *m_mai, *m_fan, *m_zhe;
 };

@@ -14,7 +14,7 @@
 namespace morvela {
 
 LinearSystemHandlers::LinearSystemHandlers(QWidget *window, Services &services)
-    : QObject(window), m_window(window), m_services(services), m_a(control<QLineEdit>(window, "a")),
+    : QObject(window), m_services(services), m_a(control<QLineEdit>(window, "a")),
       m_b(control<QLineEdit>(window, "b")), m_m(control<QLineEdit>(window, "m")),
       m_c(control<QLineEdit>(window, "c")), m_d(control<QLineEdit>(window, "d")),
       m_n(control<QLineEdit>(window, "n")), m_xgen(control<QLabel>(window, "xgen")),

@@ -21,7 +21,6 @@ public Q_SLOTS:
     void Command23_Click();
 
 private:
-    QWidget *m_window;
     Services &m_services;
     QLineEdit *m_a, *m_b, *m_m, *m_c, *m_d, *m_n;
     QLabel *m_xgen, *m_ygen;

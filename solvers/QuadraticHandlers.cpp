@@ -14,7 +14,7 @@
 namespace morvela {
 
 QuadraticHandlers::QuadraticHandlers(QWidget *window, Services &services)
-    : QObject(window), m_window(window), m_services(services), m_e(control<QLineEdit>(window, "e")),
+    : QObject(window), m_services(services), m_e(control<QLineEdit>(window, "e")),
       m_f(control<QLineEdit>(window, "f")), m_z(control<QLineEdit>(window, "z")),
       m_x1gen(control<QLabel>(window, "x1gen")), m_x2gen(control<QLabel>(window, "x2gen")) {
     connect(control<QPushButton>(window, "Command25"), &QPushButton::clicked, this,

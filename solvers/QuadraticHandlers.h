@@ -21,7 +21,6 @@ public Q_SLOTS:
     void Command24_Click();
 
 private:
-    QWidget *m_window;
     Services &m_services;
     QLineEdit *m_e, *m_f, *m_z;
     QLabel *m_x1gen, *m_x2gen;

@@ -12,8 +12,7 @@
 
 namespace morvela {
 
-MailHandlers::MailHandlers(QWidget *window, Services &services)
-    : QObject(window), m_window(window), m_services(services) {
+MailHandlers::MailHandlers(QWidget *window, Services &services) : QObject(window), m_services(services) {
     using Slot = void (MailHandlers::*)();
     static constexpr Slot handlers[] = {
         &MailHandlers::Command1_Click,  &MailHandlers::Command2_Click,  &MailHandlers::Command3_Click,

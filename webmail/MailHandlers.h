@@ -38,7 +38,6 @@ private:
     // Launches the row's address; whatever the shell answers, nothing else happens.
     void openShortcut(const char *buttonName);
 
-    QWidget *m_window;
     Services &m_services;
 };
 
