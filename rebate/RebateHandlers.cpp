@@ -1,5 +1,6 @@
 #include "rebate/RebateHandlers.h"
 
+#include "common/AppTexts.h"
 #include "common/Controls.h"
 #include "common/NumberForms.h"
 #include "platform/Dialogs.h"
@@ -37,8 +38,7 @@ void RebateHandlers::Command31_Click() {
 
 // "清空": after an OK, mai, fan and zhe are emptied in this order.
 void RebateHandlers::Command30_Click() {
-    if (m_services.dialogs.ConfirmBox(QStringLiteral("您确定要清空数据吗？"), ConfirmForm::OkCancel) !=
-        DialogAnswer::Ok)
+    if (m_services.dialogs.ConfirmBox(ClearDataQuestion, ConfirmForm::OkCancel) != DialogAnswer::Ok)
         return;
     for (QLineEdit *box : {m_mai, m_fan, m_zhe})
         box->setText(QString());

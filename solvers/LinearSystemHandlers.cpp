@@ -1,5 +1,6 @@
 #include "solvers/LinearSystemHandlers.h"
 
+#include "common/AppTexts.h"
 #include "common/Controls.h"
 #include "common/NumberForms.h"
 #include "platform/Dialogs.h"
@@ -41,8 +42,7 @@ void LinearSystemHandlers::Command22_Click() {
 
 // "清空": after an OK, the six boxes and then the two results are emptied.
 void LinearSystemHandlers::Command23_Click() {
-    if (m_services.dialogs.ConfirmBox(QStringLiteral("您确定要清空数据吗？"), ConfirmForm::OkCancel) !=
-        DialogAnswer::Ok)
+    if (m_services.dialogs.ConfirmBox(ClearDataQuestion, ConfirmForm::OkCancel) != DialogAnswer::Ok)
         return;
     for (QLineEdit *box : {m_a, m_b, m_c, m_d, m_m, m_n})
         box->setText(QString());

@@ -1,5 +1,6 @@
 #include "solvers/QuadraticHandlers.h"
 
+#include "common/AppTexts.h"
 #include "common/Controls.h"
 #include "common/NumberForms.h"
 #include "platform/Dialogs.h"
@@ -40,8 +41,7 @@ void QuadraticHandlers::Command25_Click() {
 // "清空": after an OK, the three boxes and then the two roots are emptied (x1fgen and x2fgen are never
 // written).
 void QuadraticHandlers::Command24_Click() {
-    if (m_services.dialogs.ConfirmBox(QStringLiteral("您确定要清空数据吗？"), ConfirmForm::OkCancel) !=
-        DialogAnswer::Ok)
+    if (m_services.dialogs.ConfirmBox(ClearDataQuestion, ConfirmForm::OkCancel) != DialogAnswer::Ok)
         return;
     for (QLineEdit *box : {m_e, m_f, m_z})
         box->setText(QString());

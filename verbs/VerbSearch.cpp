@@ -12,8 +12,6 @@ const QString VerbNotFoundText = QStringLiteral("抱歉，未找到对应结果�
                                                 "⑤输入了非原形动词；\r\n"
                                                 "⑥输入了规则变化动词或不常用动词。");
 
-const QString VerbClearQuestion = QStringLiteral("您确定要清空数据吗？");
-
 VerbSearchOutcome searchVerb(QStringView input) {
     if (input.isEmpty())
         return {VerbSearchOutcome::Kind::Nothing, nullptr};

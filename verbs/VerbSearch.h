@@ -25,7 +25,4 @@ VerbSearchOutcome searchVerb(QStringView input);
 // joined by CR LF, with no line break after the last.
 extern const QString VerbNotFoundText;
 
-// The question asked before the page is cleared.
-extern const QString VerbClearQuestion;
-
 } // namespace morvela

@@ -1,5 +1,6 @@
 #include "verbs/VerbSearchHandlers.h"
 
+#include "common/AppTexts.h"
 #include "common/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -39,7 +40,7 @@ void VerbSearchHandlers::Command26_Click() {
 }
 
 void VerbSearchHandlers::Command27_Click() {
-    if (m_services.dialogs.ConfirmBox(VerbClearQuestion, ConfirmForm::OkCancel) != DialogAnswer::Ok)
+    if (m_services.dialogs.ConfirmBox(ClearDataQuestion, ConfirmForm::OkCancel) != DialogAnswer::Ok)
         return;
     m_dc->setText(QString());
     m_st->setText(QString());
