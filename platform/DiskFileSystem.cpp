@@ -1,4 +1,5 @@
 #include "common/AppTexts.h"
+#include "common/FileNames.h"
 #include "platform/FileSystem.h"
 
 #include <QDir>
@@ -12,12 +13,6 @@ namespace morvela {
 
 namespace {
 
-// Characters that no file name on drive D can hold, on any platform.
-bool isForbiddenInName(QChar c) {
-    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
-    return c.unicode() < 0x20 || forbidden.contains(c);
-}
-
 QString fileNameOf(const QString &logicalPath) {
     if (!logicalPath.startsWith(OutputRoot, Qt::CaseInsensitive))
         return {};
@@ -28,7 +23,7 @@ bool isValidName(const QString &name) {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
     for (QChar c : name)
-        if (isForbiddenInName(c))
+        if (isForbiddenInFileName(c))
             return false;
     // Windows refuses a name that ends in a blank or a full stop.
     return !name.endsWith(QLatin1Char(' ')) && !name.endsWith(QLatin1Char('.'));

@@ -2,15 +2,15 @@
 
 #include "common/AppTexts.h"
 #include "common/DateTexts.h"
+#include "common/FileNames.h"
 #include "schedule/ScheduleSlot.h"
 
 namespace morvela {
 
 QString FileNameSafeText(const QString &text) {
-    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
     QString out = text;
     for (QChar &c : out)
-        if (c.unicode() < 0x20 || forbidden.contains(c))
+        if (isForbiddenInFileName(c))
             c = QLatin1Char('-');
     return out;
 }
