@@ -2,6 +2,9 @@
 
 #include "app/AboutTexts.h"
 #include "common/AppTexts.h"
+#include "webmail/MailShortcutTable.h"
+
+#include <algorithm>
 
 namespace morvela {
 
@@ -145,30 +148,24 @@ PageSpec dateQueryPage() {
             }};
 }
 
+// The sixteen shortcut buttons come from the shortcut table (caption and place in the slanted grid) and
+// lie on the page in the grid's reading order. Their keyboard order runs backwards through the table:
+// Command16 first (tab index 9), Command1 last (24).
 PageSpec mailPage() {
-    const FontSpec def = defaultFont();
-    const auto none = Colours::System;
-    return {u"电子邮件"_s,
-            u"MailPage"_s,
-            {
-                background(u"Image4"_s, u":/pictures/mail.bmp"_s, u"电子邮件"_s),
-                button(u"Command1"_s, u"Hotmail/Live 邮箱"_s, def, none, true, 2400, 2760, 1695, 375, 24),
-                button(u"Command15"_s, u"Gmail 邮箱"_s, def, none, true, 4440, 2760, 1695, 375, 10),
-                button(u"Command11"_s, u"189 邮箱"_s, def, none, true, 6480, 2760, 1695, 375, 14),
-                button(u"Command12"_s, u"139 邮箱"_s, def, none, true, 8520, 2760, 1695, 375, 13),
-                button(u"Command10"_s, u"雅虎邮箱"_s, def, none, true, 3120, 3600, 1695, 375, 15),
-                button(u"Command9"_s, u"新浪邮箱"_s, def, none, true, 5160, 3600, 1695, 375, 16),
-                button(u"Command5"_s, u"搜狐邮箱"_s, def, none, true, 7200, 3600, 1695, 375, 20),
-                button(u"Command13"_s, u"搜狗邮箱"_s, def, none, true, 9240, 3600, 1695, 375, 12),
-                button(u"Command7"_s, u"163 邮箱"_s, def, none, true, 3840, 4440, 1695, 375, 18),
-                button(u"Command8"_s, u"126 邮箱"_s, def, none, true, 5880, 4440, 1695, 375, 17),
-                button(u"Command6"_s, u"yeah 邮箱"_s, def, none, true, 7920, 4440, 1695, 375, 19),
-                button(u"Command4"_s, u"21CN 邮箱"_s, def, none, true, 9960, 4440, 1695, 375, 21),
-                button(u"Command3"_s, u"TOM 邮箱"_s, def, none, true, 4560, 5280, 1695, 375, 22),
-                button(u"Command2"_s, u"QQ 邮箱"_s, def, none, true, 6600, 5280, 1695, 375, 23),
-                button(u"Command14"_s, u"foxmail 邮箱"_s, def, none, true, 8640, 5280, 1695, 375, 11),
-                button(u"Command16"_s, u"更多……"_s, def, none, true, 10680, 5280, 1695, 375, 9),
-            }};
+    QList<ControlSpec> buttons;
+    const QList<MailShortcut> &table = MailShortcutTable();
+    for (qsizetype i = 0; i < table.size(); ++i) {
+        const QRect place = mailButtonRectTwips(table[i].row, table[i].column);
+        buttons.append(button(QString::fromLatin1(table[i].name), table[i].caption, defaultFont(),
+                              Colours::System, true, place.x(), place.y(), place.width(), place.height(),
+                              int(24 - i)));
+    }
+    std::sort(buttons.begin(), buttons.end(), [](const ControlSpec &a, const ControlSpec &b) {
+        return a.top != b.top ? a.top < b.top : a.left < b.left;
+    });
+    QList<ControlSpec> controls{background(u"Image4"_s, u":/pictures/mail.bmp"_s, u"电子邮件"_s)};
+    controls.append(buttons);
+    return {u"电子邮件"_s, u"MailPage"_s, controls};
 }
 
 PageSpec stickyNotePage() {
