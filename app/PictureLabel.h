@@ -37,7 +37,6 @@ class PictureLabel final : public QLabel {
 public:
     PictureLabel(PictureStore &store, const QString &resource, QWidget *parent = nullptr);
 
-    const QString &resource() const { return m_resource; }
     bool isLoaded() const { return m_loaded; }
 
 protected:
