@@ -32,17 +32,14 @@ void DateQueryHandlers::Command17_Click() {
     m_text1->setText(ShortDateText(m_services.clock.today()));
 }
 
+// A text that is not a date (the empty text included) has no weekday to tell: no message.
 void DateQueryHandlers::Command18_Click() {
-    const QString text = m_text1->text();
-    if (text.isEmpty())
-        return;
-    const std::optional<QDate> date = ParseQueryDate(text);
-    if (!date)
-        return;
-    m_services.dialogs.InfoBox(WeekdayMessage(WeekdayNumber(*date)), InfoIcon::Information);
+    const std::optional<QDate> date = ParseQueryDate(m_text1->text());
+    if (date)
+        m_services.dialogs.InfoBox(WeekdayMessage(WeekdayNumber(*date)), InfoIcon::Information);
 }
 
-// A text that is not a date has no week to tell: no message, as with the weekday query.
+// Likewise silent for a text that is not a date.
 void DateQueryHandlers::Command19_Click() {
     const std::optional<QDate> date = ParseQueryDate(m_text1->text());
     if (date)
