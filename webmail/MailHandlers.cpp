@@ -8,8 +8,6 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include <cstring>
-
 namespace morvela {
 
 MailHandlers::MailHandlers(QWidget *window, Services &services) : QObject(window), m_services(services) {
@@ -28,14 +26,10 @@ MailHandlers::MailHandlers(QWidget *window, Services &services) : QObject(window
         connect(control<QPushButton>(window, table[i].name), &QPushButton::clicked, this, handlers[i]);
 }
 
-void MailHandlers::openShortcut(const char *buttonName) {
-    for (const MailShortcut &row : MailShortcutTable()) {
-        if (std::strcmp(row.name, buttonName) == 0) {
-            // The task identifier and any failure are of no interest: the click has done its part.
-            (void)m_services.shell.launch(explorerCommandLine(row.address), MailLaunchWindowStyle);
-            return;
-        }
-    }
+void MailHandlers::openShortcut(qsizetype row) {
+    // The task identifier and any failure are of no interest: the click has done its part.
+    (void)m_services.shell.launch(explorerCommandLine(MailShortcutTable().at(row).address),
+                                  MailLaunchWindowStyle);
 }
 
 } // namespace morvela
