@@ -151,6 +151,8 @@ PageSpec dateQueryPage() {
 // The sixteen shortcut buttons come from the shortcut table (caption and place in the slanted grid) and
 // lie on the page in the grid's reading order. Their keyboard order runs backwards through the table:
 // Command16 first (tab index 9), Command1 last (24).
+// The sixteen buttons come from the shortcut table (caption and grid place); their tab indexes run from
+// 24 for Command1 down to 9 for Command16.
 PageSpec mailPage() {
     QList<ControlSpec> buttons;
     const QList<MailShortcut> &table = MailShortcutTable();
