@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "platform/fakes/FakePlatform.h"
 #include "support/TestHelpers.h"
+#include "support/VisibilityLog.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -68,25 +69,20 @@ bool createNote(MainWindow &w, const QString &text) {
 }
 
 // Records, in order, the controls shown, hidden and emptied.
-class PageLog : public QObject {
+QList<QWidget *> pageControls(const QWidget &w) {
+    QList<QWidget *> out;
+    for (const QString &name : PageControls)
+        out << control<QWidget>(&w, name.toLatin1().constData());
+    return out;
+}
+
+class PageLog : public morvela::test::VisibilityLog {
 public:
-    explicit PageLog(const QWidget &w) {
-        for (const QString &name : PageControls)
-            control<QWidget>(&w, name.toLatin1().constData())->installEventFilter(this);
+    explicit PageLog(const QWidget &w) : VisibilityLog(pageControls(w)) {
         connect(note(w), &QPlainTextEdit::textChanged, this, [this, &w] {
             if (note(w)->toPlainText().isEmpty())
                 events << u"empty Text36"_s;
         });
-    }
-    QStringList events;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::ShowToParent)
-            events << u"show "_s + watched->objectName();
-        else if (event->type() == QEvent::HideToParent)
-            events << u"hide "_s + watched->objectName();
-        return false;
     }
 };
 

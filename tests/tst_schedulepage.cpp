@@ -6,6 +6,7 @@
 #include "platform/fakes/FakePlatform.h"
 #include "schedule/ScheduleSlot.h"
 #include "support/TestHelpers.h"
+#include "support/VisibilityLog.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QtTest>
 
 using namespace morvela;
+using morvela::test::VisibilityLog;
 using namespace Qt::StringLiterals;
 using morvela::test::gbkLines;
 
@@ -101,25 +103,6 @@ QStringList allSlotTexts(const QWidget &w) {
         out << control<QLineEdit>(&w, slot.box)->text();
     return out;
 }
-
-// Records, in order, the controls shown and hidden.
-class VisibilityLog : public QObject {
-public:
-    explicit VisibilityLog(const QList<QWidget *> &watched) {
-        for (QWidget *widget : watched)
-            widget->installEventFilter(this);
-    }
-    QStringList events;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::ShowToParent)
-            events << u"show "_s + watched->objectName();
-        else if (event->type() == QEvent::HideToParent)
-            events << u"hide "_s + watched->objectName();
-        return false;
-    }
-};
 
 } // namespace
 
