@@ -1,7 +1,7 @@
 #include "note/NoteFile.h"
 
-#include "common/AppTexts.h"
 #include "common/DateTexts.h"
+#include "platform/FileSystem.h"
 
 namespace morvela {
 

@@ -1,5 +1,4 @@
-#include "common/AppTexts.h"
-#include "common/FileNames.h"
+#include "platform/FileNames.h"
 #include "platform/FileSystem.h"
 
 #include <QDir>

@@ -1,4 +1,3 @@
-#include "common/AppTexts.h"
 #include "platform/Dialogs.h"
 
 #include <QCloseEvent>
@@ -14,8 +13,9 @@ namespace {
 // refused (Qt would otherwise take No as the escape button).
 class MessageBox final : public QMessageBox {
 public:
-    MessageBox(QMessageBox::Icon icon, const QString &text, QWidget *parent, bool refuseEscape)
-        : QMessageBox(icon, AppTitle, displayText(text), QMessageBox::NoButton, parent),
+    MessageBox(QMessageBox::Icon icon, const QString &title, const QString &text, QWidget *parent,
+               bool refuseEscape)
+        : QMessageBox(icon, title, displayText(text), QMessageBox::NoButton, parent),
           m_refuseEscape(refuseEscape) {
         setWindowModality(Qt::ApplicationModal);
         setTextFormat(Qt::PlainText);
@@ -52,7 +52,7 @@ private:
 
 DialogAnswer QtDialogs::ConfirmBox(const QString &prompt, ConfirmForm form) {
     const bool yesNo = form == ConfirmForm::YesNo;
-    MessageBox box(QMessageBox::Question, prompt, m_parent, yesNo);
+    MessageBox box(QMessageBox::Question, m_title, prompt, m_parent, yesNo);
     QPushButton *accept = nullptr;
     QPushButton *reject = nullptr;
     if (yesNo) {
@@ -82,8 +82,8 @@ DialogAnswer QtDialogs::ConfirmBox(const QString &prompt, ConfirmForm form) {
 }
 
 void QtDialogs::InfoBox(const QString &prompt, InfoIcon icon) {
-    MessageBox box(icon == InfoIcon::Warning ? QMessageBox::Warning : QMessageBox::Information, prompt,
-                   m_parent, false);
+    MessageBox box(icon == InfoIcon::Warning ? QMessageBox::Warning : QMessageBox::Information, m_title,
+                   prompt, m_parent, false);
     QPushButton *ok = box.addButton(QMessageBox::Ok);
     ok->setText(QStringLiteral("确定"));
     box.setDefaultButton(ok);

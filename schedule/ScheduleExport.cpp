@@ -1,8 +1,8 @@
 #include "schedule/ScheduleExport.h"
 
-#include "common/AppTexts.h"
 #include "common/DateTexts.h"
-#include "common/FileNames.h"
+#include "platform/FileNames.h"
+#include "platform/FileSystem.h"
 #include "schedule/ScheduleSlot.h"
 
 namespace morvela {

@@ -92,7 +92,7 @@ void TestDialogs::okCancel_data() {
 void TestDialogs::okCancel() {
     QFETCH(Action, action);
     QFETCH(DialogAnswer, answer);
-    QtDialogs dialogs;
+    QtDialogs dialogs(AppTitle);
     QString title, text, read;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList captions;
@@ -123,7 +123,7 @@ void TestDialogs::yesNoAnswers_data() {
 void TestDialogs::yesNoAnswers() {
     QFETCH(Action, action);
     QFETCH(DialogAnswer, answer);
-    QtDialogs dialogs;
+    QtDialogs dialogs(AppTitle);
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     whenBoxIsUp([&](QMessageBox *box) {
         icon = box->icon();
@@ -142,7 +142,7 @@ void TestDialogs::yesNoRefusesEscapeAndCloseBox_data() {
 
 void TestDialogs::yesNoRefusesEscapeAndCloseBox() {
     QFETCH(Action, action);
-    QtDialogs dialogs;
+    QtDialogs dialogs(AppTitle);
     bool stillOpen = false;
     whenBoxIsUp([&](QMessageBox *box) {
         perform(box, action);
@@ -170,7 +170,7 @@ void TestDialogs::infoBox() {
     QFETCH(InfoIcon, icon);
     QFETCH(Action, action);
     QFETCH(int, expectedIcon);
-    QtDialogs dialogs;
+    QtDialogs dialogs(AppTitle);
     QString text, title, read;
     int shownIcon = -1;
     QStringList captions;

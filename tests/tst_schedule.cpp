@@ -1,6 +1,5 @@
 // The slot table, the schedule file's name and its lines, checked without a window.
 
-#include "common/AppTexts.h"
 #include "common/TextFileWriter.h"
 #include "platform/FileSystem.h"
 #include "platform/fakes/MemoryFileSystem.h"
