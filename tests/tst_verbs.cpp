@@ -63,7 +63,7 @@ void TestVerbs::tableMatchesExpectedTable_data() {
     QFile file(fixturePath());
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(fixturePath()));
     const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), qsizetype(IrregularVerbCount));
+    QCOMPARE(lines.size(), qsizetype(IrregularVerbTable.size()));
     for (const QString &line : lines) {
         const QStringList cells = line.split(u'\t');
         QCOMPARE(cells.size(), qsizetype(4));
@@ -77,7 +77,7 @@ void TestVerbs::tableMatchesExpectedTable() {
     QFETCH(QString, forms);
     QFETCH(QString, meaning);
 
-    QVERIFY(row >= 1 && row <= int(IrregularVerbCount));
+    QVERIFY(row >= 1 && row <= int(IrregularVerbTable.size()));
     const VerbEntry &entry = IrregularVerbTable[std::size_t(row - 1)];
     QCOMPARE(text(entry.key), key);
     QCOMPARE(text(entry.forms), forms);
@@ -96,7 +96,7 @@ void TestVerbs::keysAreUniqueAndWellFormed() {
         QVERIFY2(!seen.contains(key), qPrintable(key));
         seen.insert(key);
     }
-    QCOMPARE(seen.size(), qsizetype(IrregularVerbCount));
+    QCOMPARE(seen.size(), qsizetype(IrregularVerbTable.size()));
     for (const QString &key : slashKeys)
         QVERIFY(seen.contains(key));
 }
