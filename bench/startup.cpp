@@ -72,8 +72,7 @@ int runChild(int argc, char **argv, bool bare) {
     } else {
         morvela::applyApplicationIdentity();
         platform = std::make_unique<morvela::FakePlatform>();
-        window = std::make_unique<morvela::MainWindow>(platform->services, nullptr,
-                                                       morvela::PageBuilding::WhenShown);
+        window = std::make_unique<morvela::MainWindow>(platform->services);
     }
     FirstPaint watcher;
     window->installEventFilter(&watcher);

@@ -3,6 +3,7 @@
 #include "common/Controls.h"
 #include "common/DateTexts.h"
 #include "dates/DateQuery.h"
+#include "dates/DateQueryPage.h"
 #include "dates/SeasonQuery.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -14,41 +15,42 @@
 
 namespace morvela {
 
-DateQueryHandlers::DateQueryHandlers(QWidget *window, Services &services)
-    : QObject(window), m_services(services), m_text1(control<QLineEdit>(window, "Text1")) {
-    connect(control<QPushButton>(window, "Command17"), &QPushButton::clicked, this,
+DateQueryHandlers::DateQueryHandlers(QWidget *page, Services &services)
+    : QObject(page), m_services(services), m_dateBox(control<QLineEdit>(page, datequerypage::DateBox)) {
+    using namespace datequerypage;
+    connect(control<QPushButton>(page, TodayButton), &QPushButton::clicked, this,
             &DateQueryHandlers::Command17_Click);
-    connect(control<QPushButton>(window, "Command18"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(page, WeekdayButton), &QPushButton::clicked, this,
             &DateQueryHandlers::Command18_Click);
-    connect(control<QPushButton>(window, "Command19"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(page, WeekButton), &QPushButton::clicked, this,
             &DateQueryHandlers::Command19_Click);
-    connect(control<QPushButton>(window, "Command20"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(page, DayButton), &QPushButton::clicked, this,
             &DateQueryHandlers::Command20_Click);
-    connect(control<QPushButton>(window, "Command21"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(page, SeasonButton), &QPushButton::clicked, this,
             &DateQueryHandlers::Command21_Click);
 }
 
 void DateQueryHandlers::Command17_Click() {
-    m_text1->setText(ShortDateText(m_services.clock.today()));
+    m_dateBox->setText(ShortDateText(m_services.clock.today()));
 }
 
 // A text that is not a date (the empty text included) has no weekday to tell: no message.
 void DateQueryHandlers::Command18_Click() {
-    const std::optional<QDate> date = ParseQueryDate(m_text1->text());
+    const std::optional<QDate> date = ParseQueryDate(m_dateBox->text());
     if (date)
         m_services.dialogs.InfoBox(WeekdayMessage(WeekdayNumber(*date)), InfoIcon::Information);
 }
 
 // Likewise silent for a text that is not a date.
 void DateQueryHandlers::Command19_Click() {
-    const std::optional<QDate> date = ParseQueryDate(m_text1->text());
+    const std::optional<QDate> date = ParseQueryDate(m_dateBox->text());
     if (date)
         m_services.dialogs.InfoBox(WeekOfYearMessage(WeekOfYear(*date)), InfoIcon::Information);
 }
 
 // Likewise silent for a text that is not a date.
 void DateQueryHandlers::Command20_Click() {
-    const std::optional<QDate> date = ParseQueryDate(m_text1->text());
+    const std::optional<QDate> date = ParseQueryDate(m_dateBox->text());
     if (date)
         m_services.dialogs.InfoBox(DayOfYearMessage(DayOfYear(*date)), InfoIcon::Information);
 }
@@ -56,7 +58,7 @@ void DateQueryHandlers::Command20_Click() {
 // The hemisphere is asked on every press, also when the text is not a date; the season follows
 // only for a date, and only after Yes or No.
 void DateQueryHandlers::Command21_Click() {
-    const std::optional<QDate> date = ParseQueryDate(m_text1->text());
+    const std::optional<QDate> date = ParseQueryDate(m_dateBox->text());
     const int quarter = date ? QuarterOfYear(*date) : 0;
 
     const DialogAnswer answer = m_services.dialogs.ConfirmBox(

@@ -3,6 +3,7 @@
 #include "common/Controls.h"
 #include "common/Export.h"
 #include "hostinfo/HostIdentityFile.h"
+#include "hostinfo/HostInfoPage.h"
 #include "platform/HostIdentitySource.h"
 #include "platform/Services.h"
 
@@ -12,20 +13,20 @@
 
 namespace morvela {
 
-HostInfoHandlers::HostInfoHandlers(QWidget *window, Services &services)
-    : QObject(window), m_services(services), m_ip(control<QLineEdit>(window, "ip")),
-      m_cname(control<QLineEdit>(window, "cname")) {
-    connect(control<QPushButton>(window, "Command28"), &QPushButton::clicked, this,
+HostInfoHandlers::HostInfoHandlers(QWidget *page, Services &services)
+    : QObject(page), m_services(services), m_addressBox(control<QLineEdit>(page, hostinfopage::AddressBox)),
+      m_nameBox(control<QLineEdit>(page, hostinfopage::NameBox)) {
+    connect(control<QPushButton>(page, hostinfopage::FetchButton), &QPushButton::clicked, this,
             &HostInfoHandlers::Command28_Click);
-    connect(control<QPushButton>(window, "Command29"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(page, hostinfopage::SaveButton), &QPushButton::clicked, this,
             &HostInfoHandlers::Command29_Click);
 }
 
 void HostInfoHandlers::refreshBoxes() {
     if (const std::optional<QString> address = m_services.host.localIP())
-        m_ip->setText(*address);
+        m_addressBox->setText(*address);
     if (const std::optional<QString> name = m_services.host.localHostName())
-        m_cname->setText(*name);
+        m_nameBox->setText(*name);
 }
 
 void HostInfoHandlers::Command28_Click() {
@@ -39,7 +40,7 @@ void HostInfoHandlers::Command29_Click() {
                             refreshBoxes();
                             return hostIdentityFilePath();
                         },
-                        [this] { return hostIdentityFileLines(m_ip->text(), m_cname->text()); },
+                        [this] { return hostIdentityFileLines(m_addressBox->text(), m_nameBox->text()); },
                         QStringLiteral("资料已成功保存到D盘根目录！")});
 }
 

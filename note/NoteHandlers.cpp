@@ -3,6 +3,7 @@
 #include "common/Controls.h"
 #include "common/Export.h"
 #include "note/NoteFile.h"
+#include "note/StickyNotePage.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -14,25 +15,28 @@
 
 namespace morvela {
 
-NoteHandlers::NoteHandlers(QWidget *window, Services &services)
-    : QObject(window), m_services(services), m_wbzt(control<QLabel>(window, "wbzt")),
-      m_ybzt(control<QLabel>(window, "ybzt")), m_text36(control<QPlainTextEdit>(window, "Text36")),
-      m_qhbzt(control<QPushButton>(window, "qhbzt")), m_bcbzt(control<QPushButton>(window, "bcbzt")),
-      m_qkbzt(control<QPushButton>(window, "qkbzt")) {
-    connect(m_qhbzt, &QPushButton::clicked, this, &NoteHandlers::qhbzt_Click);
-    connect(m_bcbzt, &QPushButton::clicked, this, &NoteHandlers::bcbzt_Click);
-    connect(m_qkbzt, &QPushButton::clicked, this, &NoteHandlers::qkbzt_Click);
+NoteHandlers::NoteHandlers(QWidget *page, Services &services)
+    : QObject(page), m_services(services),
+      m_emptyPicture(control<QLabel>(page, stickynotepage::EmptyPicture)),
+      m_cardPicture(control<QLabel>(page, stickynotepage::CardPicture)),
+      m_noteBox(control<QPlainTextEdit>(page, stickynotepage::NoteBox)),
+      m_newButton(control<QPushButton>(page, stickynotepage::NewButton)),
+      m_saveButton(control<QPushButton>(page, stickynotepage::SaveButton)),
+      m_deleteButton(control<QPushButton>(page, stickynotepage::DeleteButton)) {
+    connect(m_newButton, &QPushButton::clicked, this, &NoteHandlers::qhbzt_Click);
+    connect(m_saveButton, &QPushButton::clicked, this, &NoteHandlers::bcbzt_Click);
+    connect(m_deleteButton, &QPushButton::clicked, this, &NoteHandlers::qkbzt_Click);
 }
 
 // Puts an empty note card on the page.
 void NoteHandlers::qhbzt_Click() {
-    m_wbzt->hide();
-    m_ybzt->show();
-    m_text36->show();
-    m_text36->setPlainText(QString());
-    m_qhbzt->hide();
-    m_qkbzt->show();
-    m_bcbzt->show();
+    m_emptyPicture->hide();
+    m_cardPicture->show();
+    m_noteBox->show();
+    m_noteBox->setPlainText(QString());
+    m_newButton->hide();
+    m_deleteButton->show();
+    m_saveButton->show();
 }
 
 // Saves the note to "D:\便纸条—hhmmss.txt". The clock is read once for the name and again for the time
@@ -43,7 +47,7 @@ void NoteHandlers::bcbzt_Click() {
     job.prepare = [this] { return NoteFileName(m_services.clock.now().time()); };
     job.lines = [this] {
         const QDateTime moment = m_services.clock.now();
-        return NoteFileLines(moment, m_text36->toPlainText());
+        return NoteFileLines(moment, m_noteBox->toPlainText());
     };
     job.success = QStringLiteral("便纸条已成功保存到D盘根目录！");
     runExport(m_services.dialogs, m_services.files, job);
@@ -54,13 +58,13 @@ void NoteHandlers::qkbzt_Click() {
     if (m_services.dialogs.ConfirmBox(QStringLiteral("您确定要删除这个便纸条吗？"), ConfirmForm::OkCancel) !=
         DialogAnswer::Ok)
         return;
-    m_wbzt->show();
-    m_ybzt->hide();
-    m_text36->hide();
-    m_text36->setPlainText(QString());
-    m_qhbzt->show();
-    m_qkbzt->hide();
-    m_bcbzt->hide();
+    m_emptyPicture->show();
+    m_cardPicture->hide();
+    m_noteBox->hide();
+    m_noteBox->setPlainText(QString());
+    m_newButton->show();
+    m_deleteButton->hide();
+    m_saveButton->hide();
 }
 
 } // namespace morvela

@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "schedule/ScheduleExport.h"
+#include "schedule/SchedulePage.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,23 +15,26 @@
 
 namespace morvela {
 
-ScheduleHandlers::ScheduleHandlers(QWidget *window, Services &services)
-    : QObject(window), m_services(services) {
-    for (int h = 6; h <= 22; ++h)
-        m_hourLabels << control<QLabel>(window, QByteArray("d" + QByteArray::number(h)).constData());
-    for (int n = 2; n <= 35; ++n)
-        m_boxesByNumber << control<QLineEdit>(window, QByteArray("Text" + QByteArray::number(n)).constData());
+ScheduleHandlers::ScheduleHandlers(QWidget *page, Services &services) : QObject(page), m_services(services) {
+    using namespace schedulepage;
+    for (int h = FirstHour; h <= LastHour; ++h)
+        m_hourLabels << control<QLabel>(page, hourLabel(h));
+    // By number: the left column (the full hours, Text2 ... Text18), then the right one (Text19 ... Text35).
+    for (int s = 0; s < ScheduleSlotCount; s += 2)
+        m_boxesByNumber << control<QLineEdit>(page, ScheduleSlots()[s].box);
+    for (int s = 1; s < ScheduleSlotCount; s += 2)
+        m_boxesByNumber << control<QLineEdit>(page, ScheduleSlots()[s].box);
     for (int s = 0; s < ScheduleSlotCount; ++s)
-        m_slotBoxes[s] = control<QLineEdit>(window, ScheduleSlots()[s].box);
-    m_min0 = control<QLabel>(window, "min0");
-    m_min30 = control<QLabel>(window, "min30");
-    m_ks = control<QPushButton>(window, "ks");
-    m_qk = control<QPushButton>(window, "qk");
-    m_bc = control<QPushButton>(window, "bc");
+        m_slotBoxes[s] = control<QLineEdit>(page, ScheduleSlots()[s].box);
+    m_fullHourHeader = control<QLabel>(page, FullHourHeader);
+    m_halfHourHeader = control<QLabel>(page, HalfHourHeader);
+    m_startButton = control<QPushButton>(page, StartButton);
+    m_clearButton = control<QPushButton>(page, ClearButton);
+    m_saveButton = control<QPushButton>(page, SaveButton);
 
-    connect(m_ks, &QPushButton::clicked, this, &ScheduleHandlers::ks_Click);
-    connect(m_qk, &QPushButton::clicked, this, &ScheduleHandlers::qk_Click);
-    connect(m_bc, &QPushButton::clicked, this, &ScheduleHandlers::bc_Click);
+    connect(m_startButton, &QPushButton::clicked, this, &ScheduleHandlers::ks_Click);
+    connect(m_clearButton, &QPushButton::clicked, this, &ScheduleHandlers::qk_Click);
+    connect(m_saveButton, &QPushButton::clicked, this, &ScheduleHandlers::bc_Click);
 }
 
 // Reveals the grid for good: the start button hides itself and nothing shows it again.
@@ -39,11 +43,11 @@ void ScheduleHandlers::ks_Click() {
         label->show();
     for (QLineEdit *box : std::as_const(m_boxesByNumber))
         box->show();
-    m_min0->show();
-    m_min30->show();
-    m_qk->show();
-    m_bc->show();
-    m_ks->hide();
+    m_fullHourHeader->show();
+    m_halfHourHeader->show();
+    m_clearButton->show();
+    m_saveButton->show();
+    m_startButton->hide();
 }
 
 // Empties every slot after two confirmations; a Cancel on either leaves everything as it was.

@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "solvers/LinearSystem.h"
+#include "solvers/LinearSystemPage.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,15 +15,16 @@
 
 namespace morvela {
 
-LinearSystemHandlers::LinearSystemHandlers(QWidget *window, Services &services)
-    : QObject(window), m_services(services), m_a(control<QLineEdit>(window, "a")),
-      m_b(control<QLineEdit>(window, "b")), m_m(control<QLineEdit>(window, "m")),
-      m_c(control<QLineEdit>(window, "c")), m_d(control<QLineEdit>(window, "d")),
-      m_n(control<QLineEdit>(window, "n")), m_xgen(control<QLabel>(window, "xgen")),
-      m_ygen(control<QLabel>(window, "ygen")) {
-    connect(control<QPushButton>(window, "Command22"), &QPushButton::clicked, this,
+LinearSystemHandlers::LinearSystemHandlers(QWidget *page, Services &services)
+    : QObject(page), m_services(services), m_a(control<QLineEdit>(page, linearsystempage::A)),
+      m_b(control<QLineEdit>(page, linearsystempage::B)), m_m(control<QLineEdit>(page, linearsystempage::M)),
+      m_c(control<QLineEdit>(page, linearsystempage::C)), m_d(control<QLineEdit>(page, linearsystempage::D)),
+      m_n(control<QLineEdit>(page, linearsystempage::N)),
+      m_xResult(control<QLabel>(page, linearsystempage::XResult)),
+      m_yResult(control<QLabel>(page, linearsystempage::YResult)) {
+    connect(control<QPushButton>(page, linearsystempage::SolveButton), &QPushButton::clicked, this,
             &LinearSystemHandlers::Command22_Click);
-    connect(control<QPushButton>(window, "Command23"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(page, linearsystempage::ClearButton), &QPushButton::clicked, this,
             &LinearSystemHandlers::Command23_Click);
 }
 
@@ -35,9 +37,9 @@ void LinearSystemHandlers::Command22_Click() {
                                  LenientNumber(m_d->text()), LenientNumber(m_n->text()));
     };
     if (const std::optional<double> x = solve().x)
-        m_xgen->setText(NumberText(*x));
+        m_xResult->setText(NumberText(*x));
     if (const std::optional<double> y = solve().y)
-        m_ygen->setText(NumberText(*y));
+        m_yResult->setText(NumberText(*y));
 }
 
 // "清空": after an OK, the six boxes and then the two results are emptied.
@@ -46,8 +48,8 @@ void LinearSystemHandlers::Command23_Click() {
         return;
     for (QLineEdit *box : {m_a, m_b, m_c, m_d, m_m, m_n})
         box->setText(QString());
-    m_xgen->setText(QString());
-    m_ygen->setText(QString());
+    m_xResult->setText(QString());
+    m_yResult->setText(QString());
 }
 
 } // namespace morvela

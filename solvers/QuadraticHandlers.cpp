@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "solvers/Quadratic.h"
+#include "solvers/QuadraticPage.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,13 +15,14 @@
 
 namespace morvela {
 
-QuadraticHandlers::QuadraticHandlers(QWidget *window, Services &services)
-    : QObject(window), m_services(services), m_e(control<QLineEdit>(window, "e")),
-      m_f(control<QLineEdit>(window, "f")), m_z(control<QLineEdit>(window, "z")),
-      m_x1gen(control<QLabel>(window, "x1gen")), m_x2gen(control<QLabel>(window, "x2gen")) {
-    connect(control<QPushButton>(window, "Command25"), &QPushButton::clicked, this,
+QuadraticHandlers::QuadraticHandlers(QWidget *page, Services &services)
+    : QObject(page), m_services(services), m_e(control<QLineEdit>(page, quadraticpage::E)),
+      m_f(control<QLineEdit>(page, quadraticpage::F)), m_z(control<QLineEdit>(page, quadraticpage::Z)),
+      m_x1Result(control<QLabel>(page, quadraticpage::X1Result)),
+      m_x2Result(control<QLabel>(page, quadraticpage::X2Result)) {
+    connect(control<QPushButton>(page, quadraticpage::SolveButton), &QPushButton::clicked, this,
             &QuadraticHandlers::Command25_Click);
-    connect(control<QPushButton>(window, "Command24"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(page, quadraticpage::ClearButton), &QPushButton::clicked, this,
             &QuadraticHandlers::Command24_Click);
 }
 
@@ -33,9 +35,9 @@ void QuadraticHandlers::Command25_Click() {
         return;
     }
     if (solution.x1)
-        m_x1gen->setText(NumberText(*solution.x1));
+        m_x1Result->setText(NumberText(*solution.x1));
     if (solution.x2)
-        m_x2gen->setText(NumberText(*solution.x2));
+        m_x2Result->setText(NumberText(*solution.x2));
 }
 
 // "清空": after an OK, the three boxes and then the two roots are emptied (x1fgen and x2fgen are never
@@ -45,8 +47,8 @@ void QuadraticHandlers::Command24_Click() {
         return;
     for (QLineEdit *box : {m_e, m_f, m_z})
         box->setText(QString());
-    m_x1gen->setText(QString());
-    m_x2gen->setText(QString());
+    m_x1Result->setText(QString());
+    m_x2Result->setText(QString());
 }
 
 } // namespace morvela

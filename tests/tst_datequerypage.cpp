@@ -1,15 +1,16 @@
 // The date query page in the real window: Text1 and the buttons Command17 to Command21, with the
 // dialogs and the clock scripted.
 
-#include "app/MainWindow.h"
-#include "common/Controls.h"
-#include "platform/fakes/FakePlatform.h"
+#include "dates/DateQueryPage.h"
+#include "support/WindowFixture.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 using namespace morvela;
+using morvela::test::WindowFixture;
+using namespace morvela::datequerypage;
 
 namespace {
 
@@ -35,11 +36,11 @@ QString question() {
     return u"yes/no? " + hemisphereQuestion;
 }
 
-struct Page {
-    FakePlatform p;
-    MainWindow w{p.services};
-    QLineEdit *text1 = control<QLineEdit>(&w, "Text1");
-    void click(const char *button) { control<QPushButton>(&w, button)->click(); }
+struct DatePage {
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QLineEdit *text1 = f.control<QLineEdit>(datequerypage::DateBox);
+    void click(QLatin1String button) { f.control<QPushButton>(button)->click(); }
 };
 
 } // namespace
@@ -59,11 +60,11 @@ private Q_SLOTS:
 };
 
 void TestDateQueryPage::startsWithTheHint() {
-    Page page;
+    DatePage page;
     QCOMPARE(page.text1->text(), startingText);
-    page.click("Command18");
-    page.click("Command19");
-    page.click("Command20");
+    page.click(WeekdayButton);
+    page.click(WeekButton);
+    page.click(DayButton);
     QCOMPARE(transcript(page.p.dialogs), QStringList());
 }
 
@@ -103,11 +104,11 @@ void TestDateQueryPage::queries() {
     QFETCH(QString, weekday);
     QFETCH(int, week);
     QFETCH(int, day);
-    Page page;
+    DatePage page;
     page.text1->setText(text);
-    page.click("Command18");
-    page.click("Command19");
-    page.click("Command20");
+    page.click(WeekdayButton);
+    page.click(WeekButton);
+    page.click(DayButton);
     QStringList expected;
     if (!weekday.isEmpty())
         expected << info(weekday) << info(QStringLiteral("这一天处于这一年的第%1周。").arg(week))
@@ -118,10 +119,10 @@ void TestDateQueryPage::queries() {
 
 // "同步为今日日期" on 1 August 2009, then each query answers for that day.
 void TestDateQueryPage::todayThenEveryQuery() {
-    Page page;
+    DatePage page;
     page.p.clock.set(QDateTime(QDate(2009, 8, 1), QTime(21, 27, 5)));
     const int readingsBefore = page.p.clock.readings(); // the status bar reads the clock as well
-    page.click("Command17");
+    page.click(TodayButton);
 #ifndef Q_OS_WIN
     QCOMPARE(page.text1->text(), QStringLiteral("2009-8-1"));
 #endif
@@ -129,10 +130,10 @@ void TestDateQueryPage::todayThenEveryQuery() {
     QCOMPARE(transcript(page.p.dialogs), QStringList());
 
     page.p.dialogs.answer(DialogAnswer::Yes);
-    page.click("Command18");
-    page.click("Command19");
-    page.click("Command20");
-    page.click("Command21");
+    page.click(WeekdayButton);
+    page.click(WeekButton);
+    page.click(DayButton);
+    page.click(SeasonButton);
     QCOMPARE(transcript(page.p.dialogs), (QStringList{info(QStringLiteral("这一天是星期六。")),
                                                       info(QStringLiteral("这一天处于这一年的第31周。")),
                                                       info(QStringLiteral("这一天是这一年的第213天。")),
@@ -140,15 +141,15 @@ void TestDateQueryPage::todayThenEveryQuery() {
 }
 
 void TestDateQueryPage::todayReplacesAnyText() {
-    Page page;
+    DatePage page;
     page.text1->setText(QStringLiteral("something else"));
     page.p.clock.set(QDateTime(QDate(2000, 12, 31), QTime(0, 0)));
-    page.click("Command17");
+    page.click(TodayButton);
 #ifndef Q_OS_WIN
     QCOMPARE(page.text1->text(), QStringLiteral("2000-12-31"));
 #endif
-    page.click("Command19");
-    page.click("Command20");
+    page.click(WeekButton);
+    page.click(DayButton);
     QCOMPARE(page.p.dialogs.messages(), (QStringList{QStringLiteral("这一天处于这一年的第54周。"),
                                                      QStringLiteral("这一天是这一年的第366天。")}));
 }
@@ -184,10 +185,10 @@ void TestDateQueryPage::season() {
     QFETCH(QString, text);
     QFETCH(bool, yes);
     QFETCH(QString, message);
-    Page page;
+    DatePage page;
     page.text1->setText(text);
     page.p.dialogs.answer(yes ? DialogAnswer::Yes : DialogAnswer::No);
-    page.click("Command21");
+    page.click(SeasonButton);
     QStringList expected{question()};
     if (!message.isEmpty())
         expected << info(message);
@@ -197,20 +198,20 @@ void TestDateQueryPage::season() {
 
 // A question forced shut without Yes or No ends the handler: no season either way.
 void TestDateQueryPage::seasonClosedWithoutAnswer() {
-    Page page;
+    DatePage page;
     page.text1->setText(QStringLiteral("2009-8-1"));
     page.p.dialogs.answer(DialogAnswer::NoAnswer);
-    page.click("Command21");
+    page.click(SeasonButton);
     QCOMPARE(transcript(page.p.dialogs), QStringList{question()});
 }
 
 void TestDateQueryPage::seasonAsksOnEveryPress() {
-    Page page;
+    DatePage page;
     page.text1->setText(QStringLiteral("2009-8-1"));
     page.p.dialogs.answer({DialogAnswer::Yes, DialogAnswer::No, DialogAnswer::Yes});
-    page.click("Command21");
-    page.click("Command21");
-    page.click("Command21");
+    page.click(SeasonButton);
+    page.click(SeasonButton);
+    page.click(SeasonButton);
     QCOMPARE(transcript(page.p.dialogs), (QStringList{question(), info(QStringLiteral("这一天处于夏季。")),
                                                       question(), info(QStringLiteral("这一天处于冬季。")),
                                                       question(), info(QStringLiteral("这一天处于夏季。"))}));

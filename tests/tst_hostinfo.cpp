@@ -1,11 +1,10 @@
-#include "app/MainWindow.h"
-#include "hostinfo/HostIdentityFile.h"
-#include "platform/NetworkHostIdentity.h"
-#include "support/TestHelpers.h"
-
 #include "common/TextFileWriter.h"
-#include "platform/fakes/FakePlatform.h"
+#include "hostinfo/HostIdentityFile.h"
+#include "hostinfo/HostInfoPage.h"
+#include "platform/NetworkHostIdentity.h"
 #include "platform/fakes/MemoryFileSystem.h"
+#include "support/TestHelpers.h"
+#include "support/WindowFixture.h"
 
 #include <QHostAddress>
 #include <QHostInfo>
@@ -15,6 +14,7 @@
 
 using namespace morvela;
 using namespace Qt::StringLiterals;
+using morvela::test::WindowFixture;
 
 namespace {
 
@@ -36,12 +36,12 @@ const QString FilePath = u"D:\\本机IP地址及计算机名.txt"_s;
 
 // The page of the real window with its two boxes and two buttons.
 struct Page {
-    FakePlatform p;
-    MainWindow w{p.services};
-    QLineEdit *ip = w.findChild<QLineEdit *>(u"ip"_s);
-    QLineEdit *cname = w.findChild<QLineEdit *>(u"cname"_s);
-    QPushButton *fetch = w.findChild<QPushButton *>(u"Command28"_s);
-    QPushButton *save = w.findChild<QPushButton *>(u"Command29"_s);
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QLineEdit *ip = f.find<QLineEdit>(hostinfopage::AddressBox);
+    QLineEdit *cname = f.find<QLineEdit>(hostinfopage::NameBox);
+    QPushButton *fetch = f.find<QPushButton>(hostinfopage::FetchButton);
+    QPushButton *save = f.find<QPushButton>(hostinfopage::SaveButton);
 
     bool ready() const { return ip && cname && fetch && save; }
 };

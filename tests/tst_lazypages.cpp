@@ -1,8 +1,7 @@
 // The window as the program opens it: each page's controls made when the page is first shown. The user
 // must not be able to tell: every control, its starting state, the keyboard order and the handlers are
-// the same as in a window built all at once.
-#include "app/MainWindow.h"
-#include "platform/fakes/FakePlatform.h"
+// the same as in a window whose pages were all built before it was shown.
+#include "support/WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -12,29 +11,13 @@
 #include <QtTest>
 
 using namespace morvela;
+using morvela::test::WindowFixture;
 
 namespace {
 
 const QStringList Pages{
     u"WelcomePage"_qs,      u"SchedulePage"_qs,  u"DateQueryPage"_qs,  u"MailPage"_qs,   u"StickyNotePage"_qs,
     u"LinearSystemPage"_qs, u"QuadraticPage"_qs, u"VerbLookupPage"_qs, u"RebatePage"_qs, u"HostInfoPage"_qs};
-
-// Opens a page by selecting, from the outside in, the tabs that lead to it, as a user clicks them.
-bool open(MainWindow &w, const QString &pageName) {
-    const bool tools = Pages.indexOf(pageName) >= 5;
-    auto *outer = w.findChild<QTabWidget *>(u"SSTab2"_qs);
-    outer->setCurrentIndex(tools ? 1 : 0);
-    auto *inner = w.findChild<QTabWidget *>(tools ? u"SSTab3"_qs : u"SSTab1"_qs);
-    if (!inner)
-        return false;
-    for (int i = 0; i < inner->count(); ++i) {
-        if (inner->widget(i)->objectName() == pageName) {
-            inner->setCurrentIndex(i);
-            return true;
-        }
-    }
-    return false;
-}
 
 // Everything a user (or a screen reader) can learn about the named controls of a window, one line each.
 QStringList describe(const MainWindow &w) {
@@ -94,8 +77,8 @@ private Q_SLOTS:
 };
 
 void TestLazyPages::opensWithOnlyTheFirstPageBuilt() {
-    FakePlatform p;
-    MainWindow w(p.services, nullptr, PageBuilding::WhenShown);
+    WindowFixture f(WindowFixture::Pages::BuiltWhenShown);
+    MainWindow &w = f.window;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(w.isPageBuilt(u"WelcomePage"_qs));
@@ -108,35 +91,43 @@ void TestLazyPages::opensWithOnlyTheFirstPageBuilt() {
 }
 
 void TestLazyPages::eachPageMatchesTheWholeWindowOnceShown() {
-    FakePlatform eagerPlatform;
-    MainWindow eager(eagerPlatform.services);
-    FakePlatform lazyPlatform;
-    MainWindow lazy(lazyPlatform.services, nullptr, PageBuilding::WhenShown);
+    WindowFixture eagerFixture;
+    MainWindow &eager = eagerFixture.window;
+    WindowFixture lazyFixture(WindowFixture::Pages::BuiltWhenShown);
+    MainWindow &lazy = lazyFixture.window;
     eager.show();
     lazy.show();
     QVERIFY(QTest::qWaitForWindowExposed(&lazy));
     for (const QString &page : Pages) {
-        QVERIFY(open(lazy, page));
-        QVERIFY(open(eager, page));
+        QVERIFY(lazyFixture.selectPage(page));
+        QVERIFY(eagerFixture.selectPage(page));
         QVERIFY2(lazy.isPageBuilt(page), qPrintable(page));
         // Every control of the page is on screen as the tables say, just as in the whole window.
         const QStringList eagerLines = describe(eager).filter(QStringLiteral("parent=%1").arg(page));
         QCOMPARE(describe(lazy).filter(QStringLiteral("parent=%1").arg(page)), eagerLines);
     }
-    for (MainWindow *w : {&lazy, &eager}) {
-        QVERIFY(open(*w, u"WelcomePage"_qs));
-        w->findChild<QTabWidget *>(u"SSTab2"_qs)->setCurrentIndex(2); // 关于
+    for (WindowFixture *f : {&lazyFixture, &eagerFixture}) {
+        QVERIFY(f->selectPage(u"WelcomePage"_qs));
+        f->find<QTabWidget>(u"SSTab2"_qs)->setCurrentIndex(2); // 关于
     }
     QVERIFY(lazy.findChild<QLabel *>(u"Label11"_qs)->isVisible());
     QCOMPARE(describe(lazy), describe(eager));
     QCOMPARE(focusChain(lazy), focusChain(eager));
 }
 
+// Building the rest of the pages after some were built as shown gives the whole window too.
 void TestLazyPages::buildAllPagesMatchesTheWholeWindow() {
-    FakePlatform eagerPlatform;
-    MainWindow eager(eagerPlatform.services);
-    FakePlatform lazyPlatform;
-    MainWindow lazy(lazyPlatform.services, nullptr, PageBuilding::WhenShown);
+    WindowFixture eagerFixture;
+    MainWindow &eager = eagerFixture.window;
+    WindowFixture lazyFixture(WindowFixture::Pages::BuiltWhenShown);
+    MainWindow &lazy = lazyFixture.window;
+    for (WindowFixture *f : {&lazyFixture, &eagerFixture}) {
+        f->window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f->window));
+        QVERIFY(f->selectPage(u"QuadraticPage"_qs));
+        QVERIFY(f->selectPage(u"WelcomePage"_qs));
+    }
+    QVERIFY(!lazy.isPageBuilt(u"SchedulePage"_qs));
     lazy.buildAllPages();
     for (const QString &page : Pages)
         QVERIFY2(lazy.isPageBuilt(page), qPrintable(page));
@@ -145,14 +136,15 @@ void TestLazyPages::buildAllPagesMatchesTheWholeWindow() {
 }
 
 void TestLazyPages::handlersAreAttachedOnceWhenThePageIsBuilt() {
-    FakePlatform p;
-    MainWindow w(p.services, nullptr, PageBuilding::WhenShown);
+    WindowFixture f(WindowFixture::Pages::BuiltWhenShown);
+    FakePlatform &p = f.platform;
+    MainWindow &w = f.window;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QVERIFY(open(w, u"QuadraticPage"_qs));
+    QVERIFY(f.selectPage(u"QuadraticPage"_qs));
     // Leave the page and come back: the page is not built (nor wired) a second time.
-    QVERIFY(open(w, u"SchedulePage"_qs));
-    QVERIFY(open(w, u"QuadraticPage"_qs));
+    QVERIFY(f.selectPage(u"SchedulePage"_qs));
+    QVERIFY(f.selectPage(u"QuadraticPage"_qs));
     w.findChild<QLineEdit *>(u"e"_qs)->setText(u"1"_qs);
     w.findChild<QLineEdit *>(u"f"_qs)->setText(u"0"_qs);
     w.findChild<QLineEdit *>(u"z"_qs)->setText(u"-1"_qs);

@@ -1,8 +1,7 @@
 // The irregular verb page in the real window: "搜索" and "清空" with scripted dialogs.
 
-#include "app/MainWindow.h"
-#include "common/Controls.h"
-#include "platform/fakes/FakePlatform.h"
+#include "support/WindowFixture.h"
+#include "verbs/VerbLookupPage.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +10,7 @@
 
 using namespace morvela;
 using namespace Qt::StringLiterals;
+using morvela::test::WindowFixture;
 
 Q_DECLARE_METATYPE(morvela::DialogAnswer)
 
@@ -30,13 +30,13 @@ const QString NotFound =
 
 // The window with its verb page controls at hand.
 struct VerbPage {
-    FakePlatform p;
-    MainWindow w{p.services};
-    QLineEdit *dc = control<QLineEdit>(&w, "dc");
-    QLabel *st = control<QLabel>(&w, "st");
-    QLabel *zwhy = control<QLabel>(&w, "zwhy");
-    QPushButton *search = control<QPushButton>(&w, "Command26");
-    QPushButton *clear = control<QPushButton>(&w, "Command27");
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QLineEdit *dc = f.control<QLineEdit>(verblookuppage::VerbBox);
+    QLabel *st = f.control<QLabel>(verblookuppage::FormsResult);
+    QLabel *zwhy = f.control<QLabel>(verblookuppage::MeaningResult);
+    QPushButton *search = f.control<QPushButton>(verblookuppage::SearchButton);
+    QPushButton *clear = f.control<QPushButton>(verblookuppage::ClearButton);
 
     void searchFor(const QString &typed) {
         dc->setText(typed);

@@ -1,6 +1,5 @@
-#include "app/MainWindow.h"
 #include "platform/SystemShell.h"
-#include "platform/fakes/FakePlatform.h"
+#include "support/WindowFixture.h"
 #include "webmail/MailShortcutTable.h"
 
 #include <QAbstractButton>
@@ -16,6 +15,7 @@
 
 using namespace morvela;
 using namespace Qt::StringLiterals;
+using morvela::test::WindowFixture;
 
 namespace {
 
@@ -296,12 +296,11 @@ void TestWebmail::everyCommandLineGivesBackItsAddress() {
 
 void TestWebmail::buttonSitsOnItsGridPlace() {
     QFETCH(QString, name);
-    FakePlatform p;
-    MainWindow w(p.services);
+    WindowFixture f;
     const MailShortcut *row = rowNamed(name);
     QVERIFY(row);
-    auto *tabs = w.findChild<QTabWidget *>(u"SSTab1"_s);
-    auto *button = w.findChild<QPushButton *>(name);
+    auto *tabs = f.find<QTabWidget>(u"SSTab1"_s);
+    auto *button = f.find<QPushButton>(name);
     QVERIFY(tabs && button);
     QVERIFY(tabs->isAncestorOf(button));
     QCOMPARE(button->text(), row->caption);
@@ -316,11 +315,11 @@ void TestWebmail::buttonSitsOnItsGridPlace() {
 
 void TestWebmail::clickLaunchesItsAddressMinimized() {
     QFETCH(QString, name);
-    FakePlatform p;
-    MainWindow w(p.services);
+    WindowFixture f;
+    FakePlatform &p = f.platform;
     const MailShortcut *row = rowNamed(name);
     QVERIFY(row);
-    w.findChild<QPushButton *>(name)->click();
+    f.find<QPushButton>(name)->click();
 
     QCOMPARE(p.shell.launches().size(), 1);
     QCOMPARE(p.shell.launches().at(0).commandLine, explorerCommandLine(row->address));
@@ -329,9 +328,9 @@ void TestWebmail::clickLaunchesItsAddressMinimized() {
 }
 
 void TestWebmail::twoClicksLaunchTwice() {
-    FakePlatform p;
-    MainWindow w(p.services);
-    auto *button = w.findChild<QPushButton *>(u"Command11"_s);
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    auto *button = f.find<QPushButton>(u"Command11"_s);
     button->click();
     button->click();
     QCOMPARE(p.shell.launches().size(), 2);
@@ -347,17 +346,17 @@ void TestWebmail::clickChangesNoControl_data() {
 
 void TestWebmail::clickChangesNoControl() {
     QFETCH(bool, launchFails);
-    FakePlatform p;
+    WindowFixture f;
+    FakePlatform &p = f.platform;
     p.shell.setFailing(launchFails);
-    MainWindow w(p.services);
-    const QStringList before = controlSnapshot(w);
+    const QStringList before = controlSnapshot(f.window);
     QVERIFY(before.size() > 16);
 
     for (const MailShortcut &row : MailShortcutTable())
-        w.findChild<QPushButton *>(QString::fromLatin1(row.name))->click();
+        f.find<QPushButton>(QString::fromLatin1(row.name))->click();
 
     QCOMPARE(p.shell.launches().size(), 16);
-    QCOMPARE(controlSnapshot(w), before);
+    QCOMPARE(controlSnapshot(f.window), before);
     // A failed launch is swallowed: no dialog of any kind.
     QVERIFY(p.dialogs.shown().isEmpty());
 }
