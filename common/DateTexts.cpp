@@ -18,7 +18,7 @@ QString ShortDateText(const QDate &date) {
 #endif
 }
 
-QString LongTimeText(const QTime &time) {
+QString longTimeText(const QTime &time) {
 #ifdef Q_OS_WIN
     return QLocale::system().toString(time, QLocale::LongFormat);
 #else
@@ -29,7 +29,7 @@ QString LongTimeText(const QTime &time) {
 #endif
 }
 
-QString ShortTimeText(const QTime &time) {
+QString shortTimeText(const QTime &time) {
 #ifdef Q_OS_WIN
     return QLocale::system().toString(time, QLocale::ShortFormat);
 #else
@@ -41,10 +41,10 @@ QString DateTimeText(const QDateTime &moment) {
     const QTime time = moment.time();
     if (time.hour() == 0 && time.minute() == 0 && time.second() == 0)
         return ShortDateText(moment.date());
-    return ShortDateText(moment.date()) + QLatin1Char(' ') + LongTimeText(time);
+    return ShortDateText(moment.date()) + QLatin1Char(' ') + longTimeText(time);
 }
 
-QString TimeDigits(const QTime &time) {
+QString timeDigits(const QTime &time) {
     return time.toString(QStringLiteral("hhmmss"));
 }
 

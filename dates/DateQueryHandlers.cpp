@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 DateQueryHandlers::DateQueryHandlers(QWidget *page, Services &services)
@@ -38,21 +40,21 @@ void DateQueryHandlers::Command17_Click() {
 void DateQueryHandlers::Command18_Click() {
     const std::optional<QDate> date = ParseQueryDate(m_dateBox->text());
     if (date)
-        m_services.dialogs.InfoBox(WeekdayMessage(WeekdayNumber(*date)), InfoIcon::Information);
+        m_services.dialogs.InfoBox(weekdayMessage(WeekdayNumber(*date)), InfoIcon::Information);
 }
 
 // Likewise silent for a text that is not a date.
 void DateQueryHandlers::Command19_Click() {
     const std::optional<QDate> date = ParseQueryDate(m_dateBox->text());
     if (date)
-        m_services.dialogs.InfoBox(WeekOfYearMessage(WeekOfYear(*date)), InfoIcon::Information);
+        m_services.dialogs.InfoBox(weekOfYearMessage(WeekOfYear(*date)), InfoIcon::Information);
 }
 
 // Likewise silent for a text that is not a date.
 void DateQueryHandlers::Command20_Click() {
     const std::optional<QDate> date = ParseQueryDate(m_dateBox->text());
     if (date)
-        m_services.dialogs.InfoBox(DayOfYearMessage(DayOfYear(*date)), InfoIcon::Information);
+        m_services.dialogs.InfoBox(dayOfYearMessage(DayOfYear(*date)), InfoIcon::Information);
 }
 
 // The hemisphere is asked on every press, also when the text is not a date; the season follows
@@ -61,8 +63,8 @@ void DateQueryHandlers::Command21_Click() {
     const std::optional<QDate> date = ParseQueryDate(m_dateBox->text());
     const int quarter = date ? QuarterOfYear(*date) : 0;
 
-    const DialogAnswer answer = m_services.dialogs.ConfirmBox(
-        QStringLiteral("请问您所在的地理位置是在北半球吗？"), ConfirmForm::YesNo);
+    const DialogAnswer answer =
+        m_services.dialogs.ConfirmBox(u"请问您所在的地理位置是在北半球吗？"_s, ConfirmForm::YesNo);
     if (answer != DialogAnswer::Yes && answer != DialogAnswer::No)
         return;
     if (quarter == 0)

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 HostInfoHandlers::HostInfoHandlers(QWidget *page, Services &services)
@@ -35,13 +37,13 @@ void HostInfoHandlers::Command28_Click() {
 
 void HostInfoHandlers::Command29_Click() {
     runExport(m_services.dialogs, m_services.files,
-              ExportJob{QStringLiteral("您确定要保存数据吗？"),
+              ExportJob{u"您确定要保存数据吗？"_s,
                         [this] {
                             refreshBoxes();
                             return hostIdentityFilePath();
                         },
                         [this] { return hostIdentityFileLines(m_addressBox->text(), m_nameBox->text()); },
-                        QStringLiteral("资料已成功保存到D盘根目录！")});
+                        u"资料已成功保存到D盘根目录！"_s});
 }
 
 } // namespace morvela

@@ -6,10 +6,10 @@
 namespace morvela {
 
 QString NoteFileName(const QTime &timeOfDay) {
-    return OutputRoot + QStringLiteral("便纸条—") + TimeDigits(timeOfDay) + QStringLiteral(".txt");
+    return OutputRoot + QStringLiteral("便纸条—") + timeDigits(timeOfDay) + QStringLiteral(".txt");
 }
 
-QString NoteTextWithCrLf(const QString &text) {
+QString noteTextWithCrLf(const QString &text) {
     QString out;
     out.reserve(text.size() + text.size() / 8);
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -28,7 +28,7 @@ QString NoteTextWithCrLf(const QString &text) {
 }
 
 QStringList NoteFileLines(const QDateTime &moment, const QString &noteText) {
-    return {DateTimeText(moment) + QStringLiteral(" 时创建的便纸条"), QString(), NoteTextWithCrLf(noteText)};
+    return {DateTimeText(moment) + QStringLiteral(" 时创建的便纸条"), QString(), noteTextWithCrLf(noteText)};
 }
 
 } // namespace morvela

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 RebateHandlers::RebateHandlers(QWidget *page, Services &services)
@@ -28,8 +30,7 @@ RebateHandlers::RebateHandlers(QWidget *page, Services &services)
 // and the discount replaces the text of zhe. A rule too large to add leaves zhe as it was, silently.
 void RebateHandlers::Command31_Click() {
     if (RebateToDiscount(LenientNumber(m_spendBox->text()), LenientNumber(m_rebateBox->text())).invalidRule) {
-        m_services.dialogs.InfoBox(QStringLiteral("返卷规则包含的两个数据都不能小于或等于0！"),
-                                   InfoIcon::Warning);
+        m_services.dialogs.InfoBox(u"返卷规则包含的两个数据都不能小于或等于0！"_s, InfoIcon::Warning);
         return;
     }
     const RebateDiscount result =

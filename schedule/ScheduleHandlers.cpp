@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 ScheduleHandlers::ScheduleHandlers(QWidget *page, Services &services) : QObject(page), m_services(services) {
@@ -21,11 +23,11 @@ ScheduleHandlers::ScheduleHandlers(QWidget *page, Services &services) : QObject(
         m_hourLabels << control<QLabel>(page, hourLabel(h));
     // By number: the left column (the full hours, Text2 ... Text18), then the right one (Text19 ... Text35).
     for (int s = 0; s < ScheduleSlotCount; s += 2)
-        m_boxesByNumber << control<QLineEdit>(page, ScheduleSlots()[s].box);
+        m_boxesByNumber << control<QLineEdit>(page, scheduleSlots()[s].box);
     for (int s = 1; s < ScheduleSlotCount; s += 2)
-        m_boxesByNumber << control<QLineEdit>(page, ScheduleSlots()[s].box);
+        m_boxesByNumber << control<QLineEdit>(page, scheduleSlots()[s].box);
     for (int s = 0; s < ScheduleSlotCount; ++s)
-        m_slotBoxes[s] = control<QLineEdit>(page, ScheduleSlots()[s].box);
+        m_slotBoxes[s] = control<QLineEdit>(page, scheduleSlots()[s].box);
     m_fullHourHeader = control<QLabel>(page, FullHourHeader);
     m_halfHourHeader = control<QLabel>(page, HalfHourHeader);
     m_startButton = control<QPushButton>(page, StartButton);
@@ -53,11 +55,10 @@ void ScheduleHandlers::ks_Click() {
 // Empties every slot after two confirmations; a Cancel on either leaves everything as it was.
 void ScheduleHandlers::qk_Click() {
     Dialogs &dialogs = m_services.dialogs;
-    if (dialogs.ConfirmBox(QStringLiteral("您确定要清空日程表中的所有数据吗？"), ConfirmForm::OkCancel) !=
+    if (dialogs.ConfirmBox(u"您确定要清空日程表中的所有数据吗？"_s, ConfirmForm::OkCancel) !=
         DialogAnswer::Ok)
         return;
-    if (dialogs.ConfirmBox(QStringLiteral("此操作无法恢复，继续吗？"), ConfirmForm::OkCancel) !=
-        DialogAnswer::Ok)
+    if (dialogs.ConfirmBox(u"此操作无法恢复，继续吗？"_s, ConfirmForm::OkCancel) != DialogAnswer::Ok)
         return;
     for (QLineEdit *box : std::as_const(m_boxesByNumber))
         box->setText(QString());
@@ -68,7 +69,7 @@ void ScheduleHandlers::qk_Click() {
 void ScheduleHandlers::bc_Click() {
     QDate today;
     ExportJob job;
-    job.question = QStringLiteral("您确定要保存日程表吗？");
+    job.question = u"您确定要保存日程表吗？"_s;
     job.prepare = [this, &today] {
         today = m_services.clock.today();
         return ScheduleFileName(today);
@@ -81,7 +82,7 @@ void ScheduleHandlers::bc_Click() {
         const QDateTime moment = m_services.clock.now();
         return ScheduleFileLines(today, moment, texts);
     };
-    job.success = QStringLiteral("日程表已成功保存到D盘根目录！");
+    job.success = u"日程表已成功保存到D盘根目录！"_s;
     runExport(m_services.dialogs, m_services.files, job);
 }
 

@@ -16,7 +16,7 @@ namespace {
 // The schedule grid: one row per hour h = 6 + k, k = 0 … 16, with the hour label and the boxes of the
 // slots at h:00 (left column) and h:30 (right column).
 QList<ControlSpec> scheduleGrid() {
-    const auto &slots = ScheduleSlots();
+    const auto &slots = scheduleSlots();
     QList<ControlSpec> grid;
     for (int k = 0; k <= 16; ++k) {
         const int hour = schedulepage::FirstHour + k;

@@ -5,7 +5,7 @@
 namespace morvela {
 
 // The names of the schedule page's controls, written here once for the page's rows, its handlers and
-// the tests. The slot boxes (Text2 ... Text35) are named by the slot table (ScheduleSlots).
+// the tests. The slot boxes (Text2 ... Text35) are named by the slot table (scheduleSlots).
 namespace schedulepage {
 inline constexpr QLatin1String Page{"SchedulePage"};
 inline constexpr QLatin1String StartButton{"ks"};       // "开始始制作日程表"

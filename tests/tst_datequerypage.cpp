@@ -9,13 +9,14 @@
 #include <QTest>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
 using morvela::test::WindowFixture;
 using namespace morvela::datequerypage;
 
 namespace {
 
-const QString startingText = QStringLiteral("请输入日期（yyyy-mm-dd）");
-const QString hemisphereQuestion = QStringLiteral("请问您所在的地理位置是在北半球吗？");
+const QString startingText = u"请输入日期（yyyy-mm-dd）"_s;
+const QString hemisphereQuestion = u"请问您所在的地理位置是在北半球吗？"_s;
 
 // Every dialog shown, in order, as one line each: its kind, form or icon, and prompt.
 QStringList transcript(const FakeDialogs &dialogs) {
@@ -45,7 +46,7 @@ struct DatePage {
 
 } // namespace
 
-class TestDateQueryPage : public QObject {
+class DateQueryPageTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void startsWithTheHint();
@@ -59,7 +60,7 @@ private Q_SLOTS:
     void seasonAsksOnEveryPress();
 };
 
-void TestDateQueryPage::startsWithTheHint() {
+void DateQueryPageTest::startsWithTheHint() {
     DatePage page;
     QCOMPARE(page.text1->text(), startingText);
     page.click(WeekdayButton);
@@ -69,37 +70,31 @@ void TestDateQueryPage::startsWithTheHint() {
 }
 
 // Weekday, week and day queries pressed in turn; an empty weekday message means silence from all three.
-void TestDateQueryPage::queries_data() {
+void DateQueryPageTest::queries_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("weekday");
     QTest::addColumn<int>("week");
     QTest::addColumn<int>("day");
-    QTest::newRow("2009-8-1") << QStringLiteral("2009-8-1") << QStringLiteral("这一天是星期六。") << 31
-                              << 213;
-    QTest::newRow("2009-08-01") << QStringLiteral("2009-08-01") << QStringLiteral("这一天是星期六。") << 31
-                                << 213;
-    QTest::newRow("2009/8/1") << QStringLiteral("2009/8/1") << QStringLiteral("这一天是星期六。") << 31
-                              << 213;
-    QTest::newRow("blanks around") << QStringLiteral(" 2009-8-1 ") << QStringLiteral("这一天是星期六。") << 31
-                                   << 213;
-    QTest::newRow("2009-1-1") << QStringLiteral("2009-1-1") << QStringLiteral("这一天是星期四。") << 1 << 1;
-    QTest::newRow("2009-1-3") << QStringLiteral("2009-1-3") << QStringLiteral("这一天是星期六。") << 1 << 3;
-    QTest::newRow("2009-1-4") << QStringLiteral("2009-1-4") << QStringLiteral("这一天是星期天。") << 2 << 4;
-    QTest::newRow("2009-3-1") << QStringLiteral("2009-3-1") << QStringLiteral("这一天是星期天。") << 10 << 60;
-    QTest::newRow("2008-3-1") << QStringLiteral("2008-3-1") << QStringLiteral("这一天是星期六。") << 9 << 61;
-    QTest::newRow("2009-12-31") << QStringLiteral("2009-12-31") << QStringLiteral("这一天是星期四。") << 53
-                                << 365;
-    QTest::newRow("2000-12-31") << QStringLiteral("2000-12-31") << QStringLiteral("这一天是星期天。") << 54
-                                << 366;
-    QTest::newRow("2006-1-1") << QStringLiteral("2006-1-1") << QStringLiteral("这一天是星期天。") << 1 << 1;
+    QTest::newRow("2009-8-1") << u"2009-8-1"_s << u"这一天是星期六。"_s << 31 << 213;
+    QTest::newRow("2009-08-01") << u"2009-08-01"_s << u"这一天是星期六。"_s << 31 << 213;
+    QTest::newRow("2009/8/1") << u"2009/8/1"_s << u"这一天是星期六。"_s << 31 << 213;
+    QTest::newRow("blanks around") << u" 2009-8-1 "_s << u"这一天是星期六。"_s << 31 << 213;
+    QTest::newRow("2009-1-1") << u"2009-1-1"_s << u"这一天是星期四。"_s << 1 << 1;
+    QTest::newRow("2009-1-3") << u"2009-1-3"_s << u"这一天是星期六。"_s << 1 << 3;
+    QTest::newRow("2009-1-4") << u"2009-1-4"_s << u"这一天是星期天。"_s << 2 << 4;
+    QTest::newRow("2009-3-1") << u"2009-3-1"_s << u"这一天是星期天。"_s << 10 << 60;
+    QTest::newRow("2008-3-1") << u"2008-3-1"_s << u"这一天是星期六。"_s << 9 << 61;
+    QTest::newRow("2009-12-31") << u"2009-12-31"_s << u"这一天是星期四。"_s << 53 << 365;
+    QTest::newRow("2000-12-31") << u"2000-12-31"_s << u"这一天是星期天。"_s << 54 << 366;
+    QTest::newRow("2006-1-1") << u"2006-1-1"_s << u"这一天是星期天。"_s << 1 << 1;
     QTest::newRow("starting text") << startingText << QString() << 0 << 0;
     QTest::newRow("empty") << QString() << QString() << 0 << 0;
-    QTest::newRow("blanks only") << QStringLiteral("   ") << QString() << 0 << 0;
-    QTest::newRow("no such day") << QStringLiteral("2009-2-29") << QString() << 0 << 0;
-    QTest::newRow("huge number") << QStringLiteral("99999999999999999999") << QString() << 0 << 0;
+    QTest::newRow("blanks only") << u"   "_s << QString() << 0 << 0;
+    QTest::newRow("no such day") << u"2009-2-29"_s << QString() << 0 << 0;
+    QTest::newRow("huge number") << u"99999999999999999999"_s << QString() << 0 << 0;
 }
 
-void TestDateQueryPage::queries() {
+void DateQueryPageTest::queries() {
     QFETCH(QString, text);
     QFETCH(QString, weekday);
     QFETCH(int, week);
@@ -111,20 +106,20 @@ void TestDateQueryPage::queries() {
     page.click(DayButton);
     QStringList expected;
     if (!weekday.isEmpty())
-        expected << info(weekday) << info(QStringLiteral("这一天处于这一年的第%1周。").arg(week))
-                 << info(QStringLiteral("这一天是这一年的第%1天。").arg(day));
+        expected << info(weekday) << info(u"这一天处于这一年的第%1周。"_s.arg(week))
+                 << info(u"这一天是这一年的第%1天。"_s.arg(day));
     QCOMPARE(transcript(page.p.dialogs), expected);
     QCOMPARE(page.text1->text(), text); // the queries never write Text1
 }
 
 // "同步为今日日期" on 1 August 2009, then each query answers for that day.
-void TestDateQueryPage::todayThenEveryQuery() {
+void DateQueryPageTest::todayThenEveryQuery() {
     DatePage page;
     page.p.clock.set(QDateTime(QDate(2009, 8, 1), QTime(21, 27, 5)));
     const int readingsBefore = page.p.clock.readings(); // the status bar reads the clock as well
     page.click(TodayButton);
 #ifndef Q_OS_WIN
-    QCOMPARE(page.text1->text(), QStringLiteral("2009-8-1"));
+    QCOMPARE(page.text1->text(), u"2009-8-1"_s);
 #endif
     QCOMPARE(page.p.clock.readings() - readingsBefore, 1);
     QCOMPARE(transcript(page.p.dialogs), QStringList());
@@ -134,54 +129,53 @@ void TestDateQueryPage::todayThenEveryQuery() {
     page.click(WeekButton);
     page.click(DayButton);
     page.click(SeasonButton);
-    QCOMPARE(transcript(page.p.dialogs), (QStringList{info(QStringLiteral("这一天是星期六。")),
-                                                      info(QStringLiteral("这一天处于这一年的第31周。")),
-                                                      info(QStringLiteral("这一天是这一年的第213天。")),
-                                                      question(), info(QStringLiteral("这一天处于夏季。"))}));
+    QCOMPARE(transcript(page.p.dialogs),
+             (QStringList{info(u"这一天是星期六。"_s), info(u"这一天处于这一年的第31周。"_s),
+                          info(u"这一天是这一年的第213天。"_s), question(), info(u"这一天处于夏季。"_s)}));
 }
 
-void TestDateQueryPage::todayReplacesAnyText() {
+void DateQueryPageTest::todayReplacesAnyText() {
     DatePage page;
-    page.text1->setText(QStringLiteral("something else"));
+    page.text1->setText(u"something else"_s);
     page.p.clock.set(QDateTime(QDate(2000, 12, 31), QTime(0, 0)));
     page.click(TodayButton);
 #ifndef Q_OS_WIN
-    QCOMPARE(page.text1->text(), QStringLiteral("2000-12-31"));
+    QCOMPARE(page.text1->text(), u"2000-12-31"_s);
 #endif
     page.click(WeekButton);
     page.click(DayButton);
-    QCOMPARE(page.p.dialogs.messages(), (QStringList{QStringLiteral("这一天处于这一年的第54周。"),
-                                                     QStringLiteral("这一天是这一年的第366天。")}));
+    QCOMPARE(page.p.dialogs.messages(),
+             (QStringList{u"这一天处于这一年的第54周。"_s, u"这一天是这一年的第366天。"_s}));
 }
 
-void TestDateQueryPage::season_data() {
+void DateQueryPageTest::season_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("yes");
     QTest::addColumn<QString>("message"); // empty: nothing after the question
-    const QString winter = QStringLiteral("这一天处于冬季。");
-    const QString spring = QStringLiteral("这一天处于春季。");
-    const QString summer = QStringLiteral("这一天处于夏季。");
-    const QString autumn = QStringLiteral("这一天处于秋季。");
-    QTest::newRow("2009-1-1 Yes") << QStringLiteral("2009-1-1") << true << winter;
-    QTest::newRow("2009-3-31 Yes") << QStringLiteral("2009-3-31") << true << winter;
-    QTest::newRow("2009-4-1 Yes") << QStringLiteral("2009-4-1") << true << spring;
-    QTest::newRow("2009-6-30 Yes") << QStringLiteral("2009-6-30") << true << spring;
-    QTest::newRow("2009-7-1 Yes") << QStringLiteral("2009-7-1") << true << summer;
-    QTest::newRow("2009-8-1 Yes") << QStringLiteral("2009-8-1") << true << summer;
-    QTest::newRow("2009-10-1 Yes") << QStringLiteral("2009-10-1") << true << autumn;
-    QTest::newRow("2009-12-31 Yes") << QStringLiteral("2009-12-31") << true << autumn;
-    QTest::newRow("2009-1-15 No") << QStringLiteral("2009-1-15") << false << summer;
-    QTest::newRow("2009-5-1 No") << QStringLiteral("2009-5-1") << false << autumn;
-    QTest::newRow("2009-8-1 No") << QStringLiteral("2009-8-1") << false << winter;
-    QTest::newRow("2009-12-25 No") << QStringLiteral("2009-12-25") << false << spring;
+    const QString winter = u"这一天处于冬季。"_s;
+    const QString spring = u"这一天处于春季。"_s;
+    const QString summer = u"这一天处于夏季。"_s;
+    const QString autumn = u"这一天处于秋季。"_s;
+    QTest::newRow("2009-1-1 Yes") << u"2009-1-1"_s << true << winter;
+    QTest::newRow("2009-3-31 Yes") << u"2009-3-31"_s << true << winter;
+    QTest::newRow("2009-4-1 Yes") << u"2009-4-1"_s << true << spring;
+    QTest::newRow("2009-6-30 Yes") << u"2009-6-30"_s << true << spring;
+    QTest::newRow("2009-7-1 Yes") << u"2009-7-1"_s << true << summer;
+    QTest::newRow("2009-8-1 Yes") << u"2009-8-1"_s << true << summer;
+    QTest::newRow("2009-10-1 Yes") << u"2009-10-1"_s << true << autumn;
+    QTest::newRow("2009-12-31 Yes") << u"2009-12-31"_s << true << autumn;
+    QTest::newRow("2009-1-15 No") << u"2009-1-15"_s << false << summer;
+    QTest::newRow("2009-5-1 No") << u"2009-5-1"_s << false << autumn;
+    QTest::newRow("2009-8-1 No") << u"2009-8-1"_s << false << winter;
+    QTest::newRow("2009-12-25 No") << u"2009-12-25"_s << false << spring;
     QTest::newRow("starting text Yes") << startingText << true << QString();
     QTest::newRow("starting text No") << startingText << false << QString();
     QTest::newRow("empty Yes") << QString() << true << QString();
     QTest::newRow("empty No") << QString() << false << QString();
-    QTest::newRow("blanks Yes") << QStringLiteral("  ") << true << QString();
+    QTest::newRow("blanks Yes") << u"  "_s << true << QString();
 }
 
-void TestDateQueryPage::season() {
+void DateQueryPageTest::season() {
     QFETCH(QString, text);
     QFETCH(bool, yes);
     QFETCH(QString, message);
@@ -197,26 +191,26 @@ void TestDateQueryPage::season() {
 }
 
 // A question forced shut without Yes or No ends the handler: no season either way.
-void TestDateQueryPage::seasonClosedWithoutAnswer() {
+void DateQueryPageTest::seasonClosedWithoutAnswer() {
     DatePage page;
-    page.text1->setText(QStringLiteral("2009-8-1"));
+    page.text1->setText(u"2009-8-1"_s);
     page.p.dialogs.answer(DialogAnswer::NoAnswer);
     page.click(SeasonButton);
     QCOMPARE(transcript(page.p.dialogs), QStringList{question()});
 }
 
-void TestDateQueryPage::seasonAsksOnEveryPress() {
+void DateQueryPageTest::seasonAsksOnEveryPress() {
     DatePage page;
-    page.text1->setText(QStringLiteral("2009-8-1"));
+    page.text1->setText(u"2009-8-1"_s);
     page.p.dialogs.answer({DialogAnswer::Yes, DialogAnswer::No, DialogAnswer::Yes});
     page.click(SeasonButton);
     page.click(SeasonButton);
     page.click(SeasonButton);
-    QCOMPARE(transcript(page.p.dialogs), (QStringList{question(), info(QStringLiteral("这一天处于夏季。")),
-                                                      question(), info(QStringLiteral("这一天处于冬季。")),
-                                                      question(), info(QStringLiteral("这一天处于夏季。"))}));
+    QCOMPARE(transcript(page.p.dialogs),
+             (QStringList{question(), info(u"这一天处于夏季。"_s), question(), info(u"这一天处于冬季。"_s),
+                          question(), info(u"这一天处于夏季。"_s)}));
     QCOMPARE(page.p.dialogs.unansweredScript(), 0);
 }
 
-QTEST_MAIN(TestDateQueryPage)
+QTEST_MAIN(DateQueryPageTest)
 #include "tst_datequerypage.moc"

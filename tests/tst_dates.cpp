@@ -22,7 +22,7 @@ const QString startingText = QStringLiteral("请输入日期（yyyy-mm-dd）");
 
 } // namespace
 
-class TestDates : public QObject {
+class DatesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void parseAccepts_data();
@@ -52,7 +52,7 @@ private Q_SLOTS:
     void seasonOutsideTheQuarters();
 };
 
-void TestDates::parseAccepts_data() {
+void DatesTest::parseAccepts_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDate>("date");
     QTest::newRow("y-m-d") << QStringLiteral("2009-8-1") << QDate(2009, 8, 1);
@@ -74,13 +74,13 @@ void TestDates::parseAccepts_data() {
     QTest::newRow("year 9999") << QStringLiteral("9999-12-31") << QDate(9999, 12, 31);
 }
 
-void TestDates::parseAccepts() {
+void DatesTest::parseAccepts() {
     QFETCH(QString, text);
     QFETCH(QDate, date);
     QCOMPARE(asDate(ParseQueryDate(text)), date);
 }
 
-void TestDates::parseRejects_data() {
+void DatesTest::parseRejects_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("empty") << QString();
     QTest::newRow("blanks") << QStringLiteral("    ");
@@ -126,13 +126,13 @@ void TestDates::parseRejects_data() {
     QTest::newRow("lone low surrogate") << QChar(0xDC00) + QStringLiteral("2009-8-1");
 }
 
-void TestDates::parseRejects() {
+void DatesTest::parseRejects() {
     QFETCH(QString, text);
     QCOMPARE(asDate(ParseQueryDate(text)), QDate());
 }
 
 // "同步为今日日期" writes ShortDateText of today; every query must read it back as that day.
-void TestDates::parseReadsEveryShortDateText() {
+void DatesTest::parseReadsEveryShortDateText() {
     for (QDate d(1900, 1, 1); d <= QDate(2100, 12, 31); d = d.addDays(1)) {
         const QString text = ShortDateText(d);
         if (asDate(ParseQueryDate(text)) != d)
@@ -144,7 +144,7 @@ void TestDates::parseReadsEveryShortDateText() {
         QCOMPARE(asDate(ParseQueryDate(ShortDateText(d))), d);
 }
 
-void TestDates::parseCopesWithHugeTexts_data() {
+void DatesTest::parseCopesWithHugeTexts_data() {
     const qsizetype mega = 1 << 20;
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDate>("date");
@@ -159,7 +159,7 @@ void TestDates::parseCopesWithHugeTexts_data() {
         << QDate(2009, 8, 1);
 }
 
-void TestDates::parseCopesWithHugeTexts() {
+void DatesTest::parseCopesWithHugeTexts() {
     QFETCH(QString, text);
     QFETCH(QDate, date);
     QCOMPARE(asDate(ParseQueryDate(text)), date);
@@ -167,7 +167,7 @@ void TestDates::parseCopesWithHugeTexts() {
 
 // Texts near the accepted forms, mutated at random (fixed seed), against an independent reading by a
 // regular expression: both must agree on every text, and an accepted text gives the date it names.
-void TestDates::parseAgreesWithPatternOnMutatedTexts() {
+void DatesTest::parseAgreesWithPatternOnMutatedTexts() {
 #ifdef Q_OS_WIN
     QSKIP("On Windows the user's regional short date is accepted as well");
 #endif
@@ -228,7 +228,7 @@ void TestDates::parseAgreesWithPatternOnMutatedTexts() {
     QVERIFY2(accepted > 1000, "the mutations should keep a good share of the texts readable");
 }
 
-void TestDates::localeDateReadsWhatTheLocaleWrites_data() {
+void DatesTest::localeDateReadsWhatTheLocaleWrites_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::newRow("en_US (M/d/yy)") << QLocale(QLocale::English, QLocale::UnitedStates);
     QTest::newRow("de_DE (dd.MM.yy)") << QLocale(QLocale::German, QLocale::Germany);
@@ -241,18 +241,18 @@ void TestDates::localeDateReadsWhatTheLocaleWrites_data() {
 
 // What Windows' "同步为今日日期" writes through the user's short date must read back as the same day,
 // two-digit years included (within 1950..2049).
-void TestDates::localeDateReadsWhatTheLocaleWrites() {
+void DatesTest::localeDateReadsWhatTheLocaleWrites() {
     QFETCH(QLocale, locale);
     const QString format = locale.dateFormat(QLocale::ShortFormat);
     for (QDate d(1950, 1, 1); d <= QDate(2049, 12, 31); d = d.addDays(1)) {
         const QString text = locale.toString(d, format);
-        if (asDate(ParseLocaleDate(text, locale, format)) != d)
+        if (asDate(parseLocaleDate(text, locale, format)) != d)
             QFAIL(qPrintable(QStringLiteral("%1 in %2 does not read back as %3")
                                  .arg(text, format, d.toString(Qt::ISODate))));
     }
 }
 
-void TestDates::localeDateForms_data() {
+void DatesTest::localeDateForms_data() {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDate>("date");
@@ -296,14 +296,14 @@ void TestDates::localeDateForms_data() {
     QTest::newRow("no such month") << QStringLiteral("dd-MMM-yy") << QStringLiteral("01-Foo-09") << QDate();
 }
 
-void TestDates::localeDateForms() {
+void DatesTest::localeDateForms() {
     QFETCH(QString, format);
     QFETCH(QString, text);
     QFETCH(QDate, date);
-    QCOMPARE(asDate(ParseLocaleDate(text, QLocale(QLocale::English, QLocale::UnitedStates), format)), date);
+    QCOMPARE(asDate(parseLocaleDate(text, QLocale(QLocale::English, QLocale::UnitedStates), format)), date);
 }
 
-void TestDates::localeDateCopesWithOddTexts() {
+void DatesTest::localeDateCopesWithOddTexts() {
     const QLocale locale(QLocale::English, QLocale::UnitedStates);
     const QStringList formats = {QStringLiteral("M/d/yy"),
                                  QStringLiteral("yyyy'年'M'月'd'日'"),
@@ -322,13 +322,13 @@ void TestDates::localeDateCopesWithOddTexts() {
                                startingText};
     for (const QString &format : formats)
         for (const QString &text : texts)
-            QCOMPARE(asDate(ParseLocaleDate(text, locale, format)), QDate());
+            QCOMPARE(asDate(parseLocaleDate(text, locale, format)), QDate());
 }
 
 // The edge cases of the weekday, week and day queries, each read from its text.
-void TestDates::queryTable_data() {
+void DatesTest::queryTable_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("weekdayMessage");
+    QTest::addColumn<QString>("weekdayText");
     QTest::addColumn<int>("week");
     QTest::addColumn<int>("day");
     QTest::newRow("2009-8-1") << QStringLiteral("2009-8-1") << QStringLiteral("这一天是星期六。") << 31
@@ -354,22 +354,22 @@ void TestDates::queryTable_data() {
     QTest::newRow("Friday") << QStringLiteral("2009-8-7") << QStringLiteral("这一天是星期五。") << 32 << 219;
 }
 
-void TestDates::queryTable() {
+void DatesTest::queryTable() {
     QFETCH(QString, text);
-    QFETCH(QString, weekdayMessage);
+    QFETCH(QString, weekdayText);
     QFETCH(int, week);
     QFETCH(int, day);
     const std::optional<QDate> date = ParseQueryDate(text);
     QVERIFY(date);
-    QCOMPARE(WeekdayMessage(WeekdayNumber(*date)), weekdayMessage);
+    QCOMPARE(weekdayMessage(WeekdayNumber(*date)), weekdayText);
     QCOMPARE(WeekOfYear(*date), week);
     QCOMPARE(DayOfYear(*date), day);
-    QCOMPARE(WeekOfYearMessage(week),
+    QCOMPARE(weekOfYearMessage(week),
              QStringLiteral("这一天处于这一年的第") + QString::number(week) + u"周。");
-    QCOMPARE(DayOfYearMessage(day), QStringLiteral("这一天是这一年的第") + QString::number(day) + u"天。");
+    QCOMPARE(dayOfYearMessage(day), QStringLiteral("这一天是这一年的第") + QString::number(day) + u"天。");
 }
 
-void TestDates::weekdayIgnoresTheLocalesFirstDay() {
+void DatesTest::weekdayIgnoresTheLocalesFirstDay() {
     const QLocale previous;
     for (const QLocale &locale :
          {QLocale(QLocale::French, QLocale::France), QLocale(QLocale::Arabic, QLocale::Egypt),
@@ -384,7 +384,7 @@ void TestDates::weekdayIgnoresTheLocalesFirstDay() {
 }
 
 // Every day from 1900 to 2100 against counters stepped day by day from a known Sunday.
-void TestDates::calendarCrossCheck() {
+void DatesTest::calendarCrossCheck() {
     int weekday = 1;     // 31 December 1899 was a Sunday
     int dayOfYear = 365; // ... and the last day of a common year
     int week = 53;
@@ -427,7 +427,7 @@ void TestDates::calendarCrossCheck() {
     QCOMPARE(WeekOfYear(QDate()), 0);
 }
 
-void TestDates::quarterBoundaries_data() {
+void DatesTest::quarterBoundaries_data() {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<int>("quarter");
     QTest::newRow("1 Jan") << QDate(2009, 1, 1) << 1;
@@ -442,13 +442,13 @@ void TestDates::quarterBoundaries_data() {
     QTest::newRow("invalid") << QDate() << 0;
 }
 
-void TestDates::quarterBoundaries() {
+void DatesTest::quarterBoundaries() {
     QFETCH(QDate, date);
     QFETCH(int, quarter);
     QCOMPARE(QuarterOfYear(date), quarter);
 }
 
-void TestDates::seasonTable_data() {
+void DatesTest::seasonTable_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("northern");
     QTest::addColumn<QString>("message");
@@ -470,7 +470,7 @@ void TestDates::seasonTable_data() {
     QTest::newRow("2009-12-25 S") << QStringLiteral("2009-12-25") << false << spring;
 }
 
-void TestDates::seasonTable() {
+void DatesTest::seasonTable() {
     QFETCH(QString, text);
     QFETCH(bool, northern);
     QFETCH(QString, message);
@@ -479,11 +479,11 @@ void TestDates::seasonTable() {
     QCOMPARE(SeasonMessage(QuarterOfYear(*date), northern), message);
 }
 
-void TestDates::seasonOutsideTheQuarters() {
+void DatesTest::seasonOutsideTheQuarters() {
     for (const int quarter : {0, 5, -1})
         for (const bool northern : {true, false})
             QVERIFY(SeasonMessage(quarter, northern).isEmpty());
 }
 
-QTEST_MAIN(TestDates)
+QTEST_MAIN(DatesTest)
 #include "tst_dates.moc"

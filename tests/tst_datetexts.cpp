@@ -4,7 +4,7 @@
 
 using namespace morvela;
 
-class TestDateTexts : public QObject {
+class DateTextsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void shortDate_data();
@@ -15,7 +15,7 @@ private Q_SLOTS:
     void timeTexts();
 };
 
-void TestDateTexts::shortDate_data() {
+void DateTextsTest::shortDate_data() {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("text");
     QTest::newRow("23 July 2009") << QDate(2009, 7, 23) << QStringLiteral("2009-7-23");
@@ -25,13 +25,13 @@ void TestDateTexts::shortDate_data() {
     QTest::newRow("year 9999") << QDate(9999, 12, 31) << QStringLiteral("9999-12-31");
 }
 
-void TestDateTexts::shortDate() {
+void DateTextsTest::shortDate() {
     QFETCH(QDate, date);
     QFETCH(QString, text);
     QCOMPARE(ShortDateText(date), text);
 }
 
-void TestDateTexts::dateTime_data() {
+void DateTextsTest::dateTime_data() {
     QTest::addColumn<QDateTime>("moment");
     QTest::addColumn<QString>("text");
     QTest::newRow("evening") << QDateTime(QDate(2009, 7, 23), QTime(21, 27, 5))
@@ -46,13 +46,13 @@ void TestDateTexts::dateTime_data() {
         << QDateTime(QDate(2009, 8, 1), QTime(14, 5, 9, 999)) << QStringLiteral("2009-8-1 14:05:09");
 }
 
-void TestDateTexts::dateTime() {
+void DateTextsTest::dateTime() {
     QFETCH(QDateTime, moment);
     QFETCH(QString, text);
     QCOMPARE(DateTimeText(moment), text);
 }
 
-void TestDateTexts::timeTexts_data() {
+void DateTextsTest::timeTexts_data() {
     QTest::addColumn<QTime>("time");
     QTest::addColumn<QString>("digits");
     QTest::addColumn<QString>("shortText");
@@ -62,13 +62,13 @@ void TestDateTexts::timeTexts_data() {
     QTest::newRow("23:59:59") << QTime(23, 59, 59) << QStringLiteral("235959") << QStringLiteral("23:59");
 }
 
-void TestDateTexts::timeTexts() {
+void DateTextsTest::timeTexts() {
     QFETCH(QTime, time);
     QFETCH(QString, digits);
     QFETCH(QString, shortText);
-    QCOMPARE(TimeDigits(time), digits);
-    QCOMPARE(ShortTimeText(time), shortText);
+    QCOMPARE(timeDigits(time), digits);
+    QCOMPARE(shortTimeText(time), shortText);
 }
 
-QTEST_GUILESS_MAIN(TestDateTexts)
+QTEST_GUILESS_MAIN(DateTextsTest)
 #include "tst_datetexts.moc"

@@ -67,7 +67,7 @@ void perform(QMessageBox *box, Action action) {
 
 Q_DECLARE_METATYPE(Action)
 
-class TestDialogs : public QObject {
+class DialogsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void okCancel_data();
@@ -80,7 +80,7 @@ private Q_SLOTS:
     void infoBox();
 };
 
-void TestDialogs::okCancel_data() {
+void DialogsTest::okCancel_data() {
     QTest::addColumn<Action>("action");
     QTest::addColumn<DialogAnswer>("answer");
     QTest::newRow("Enter answers OK") << Action::Enter << DialogAnswer::Ok;
@@ -89,7 +89,7 @@ void TestDialogs::okCancel_data() {
     QTest::newRow("Cancel button") << Action::ClickSecond << DialogAnswer::Cancel;
 }
 
-void TestDialogs::okCancel() {
+void DialogsTest::okCancel() {
     QFETCH(Action, action);
     QFETCH(DialogAnswer, answer);
     QtDialogs dialogs(AppTitle);
@@ -113,14 +113,14 @@ void TestDialogs::okCancel() {
     QCOMPARE(captions, (QStringList{QStringLiteral("确定"), QStringLiteral("取消")}));
 }
 
-void TestDialogs::yesNoAnswers_data() {
+void DialogsTest::yesNoAnswers_data() {
     QTest::addColumn<Action>("action");
     QTest::addColumn<DialogAnswer>("answer");
     QTest::newRow("Enter answers Yes") << Action::Enter << DialogAnswer::Yes;
     QTest::newRow("No button") << Action::ClickSecond << DialogAnswer::No;
 }
 
-void TestDialogs::yesNoAnswers() {
+void DialogsTest::yesNoAnswers() {
     QFETCH(Action, action);
     QFETCH(DialogAnswer, answer);
     QtDialogs dialogs(AppTitle);
@@ -134,13 +134,13 @@ void TestDialogs::yesNoAnswers() {
     QCOMPARE(icon, QMessageBox::Question);
 }
 
-void TestDialogs::yesNoRefusesEscapeAndCloseBox_data() {
+void DialogsTest::yesNoRefusesEscapeAndCloseBox_data() {
     QTest::addColumn<Action>("action");
     QTest::newRow("Esc") << Action::Escape;
     QTest::newRow("close box") << Action::CloseBox;
 }
 
-void TestDialogs::yesNoRefusesEscapeAndCloseBox() {
+void DialogsTest::yesNoRefusesEscapeAndCloseBox() {
     QFETCH(Action, action);
     QtDialogs dialogs(AppTitle);
     bool stillOpen = false;
@@ -155,7 +155,7 @@ void TestDialogs::yesNoRefusesEscapeAndCloseBox() {
     QVERIFY(stillOpen);
 }
 
-void TestDialogs::infoBox_data() {
+void DialogsTest::infoBox_data() {
     QTest::addColumn<InfoIcon>("icon");
     QTest::addColumn<Action>("action");
     QTest::addColumn<int>("expectedIcon");
@@ -166,7 +166,7 @@ void TestDialogs::infoBox_data() {
     QTest::newRow("warning, close box") << InfoIcon::Warning << Action::CloseBox << int(QMessageBox::Warning);
 }
 
-void TestDialogs::infoBox() {
+void DialogsTest::infoBox() {
     QFETCH(InfoIcon, icon);
     QFETCH(Action, action);
     QFETCH(int, expectedIcon);
@@ -192,5 +192,5 @@ void TestDialogs::infoBox() {
     QCOMPARE(captions, QStringList{QStringLiteral("确定")});
 }
 
-QTEST_MAIN(TestDialogs)
+QTEST_MAIN(DialogsTest)
 #include "tst_dialogs.moc"

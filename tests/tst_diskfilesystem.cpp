@@ -34,7 +34,7 @@ bool writeFile(FileSystem &fs, const QString &logical, const QStringList &lines,
 
 } // namespace
 
-class TestDiskFileSystem : public QObject {
+class DiskFileSystemTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -54,18 +54,18 @@ private:
     QString m_drive;
 };
 
-void TestDiskFileSystem::init() {
+void DiskFileSystemTest::init() {
     m_temp = std::make_unique<QTemporaryDir>();
     QVERIFY(m_temp->isValid());
     m_drive = m_temp->filePath(QStringLiteral("D"));
     qputenv("MORVELA_DRIVE_D", m_drive.toLocal8Bit());
 }
 
-void TestDiskFileSystem::cleanup() {
+void DiskFileSystemTest::cleanup() {
     m_temp.reset();
 }
 
-void TestDiskFileSystem::folderIsCreatedWhenFirstNeeded() {
+void DiskFileSystemTest::folderIsCreatedWhenFirstNeeded() {
     DiskFileSystem fs;
     QCOMPARE(DiskFileSystem::outputFolder(), m_drive);
     QVERIFY(!QFileInfo::exists(m_drive));
@@ -76,7 +76,7 @@ void TestDiskFileSystem::folderIsCreatedWhenFirstNeeded() {
     QCOMPARE(QDir(m_drive).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 1);
 }
 
-void TestDiskFileSystem::homeFolderWhenUnset() {
+void DiskFileSystemTest::homeFolderWhenUnset() {
     const QByteArray home = qgetenv("HOME");
     qunsetenv("MORVELA_DRIVE_D");
     qputenv("HOME", m_temp->path().toLocal8Bit());
@@ -85,7 +85,7 @@ void TestDiskFileSystem::homeFolderWhenUnset() {
     QCOMPARE(QDir::cleanPath(folder), QDir::cleanPath(m_temp->path() + QStringLiteral("/D")));
 }
 
-void TestDiskFileSystem::replacesAnEarlierFile() {
+void DiskFileSystemTest::replacesAnEarlierFile() {
     DiskFileSystem fs;
     const QString logical = QStringLiteral("D:\\本机IP地址及计算机名.txt");
     QVERIFY(writeFile(fs, logical, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
@@ -93,7 +93,7 @@ void TestDiskFileSystem::replacesAnEarlierFile() {
     QCOMPARE(readAll(DiskFileSystem::nativePath(logical)), QByteArray("x\r\n"));
 }
 
-void TestDiskFileSystem::refusesNamesNoDriveCanHold_data() {
+void DiskFileSystemTest::refusesNamesNoDriveCanHold_data() {
     QTest::addColumn<QString>("path");
     QTest::newRow("slash date") << QStringLiteral("D:\\7/23/2009 的日程表.txt");
     QTest::newRow("backslash") << QStringLiteral("D:\\a\\b.txt");
@@ -105,7 +105,7 @@ void TestDiskFileSystem::refusesNamesNoDriveCanHold_data() {
     QTest::newRow("trailing blank") << QStringLiteral("D:\\a.txt ");
 }
 
-void TestDiskFileSystem::refusesNamesNoDriveCanHold() {
+void DiskFileSystemTest::refusesNamesNoDriveCanHold() {
     QFETCH(QString, path);
     DiskFileSystem fs;
     FileError error;
@@ -115,7 +115,7 @@ void TestDiskFileSystem::refusesNamesNoDriveCanHold() {
     QVERIFY(!QFileInfo::exists(m_drive) || QDir(m_drive).isEmpty());
 }
 
-void TestDiskFileSystem::missingDriveIsReported() {
+void DiskFileSystemTest::missingDriveIsReported() {
     // The stand-in folder cannot be made: its parent does not exist.
     qputenv("MORVELA_DRIVE_D", m_temp->filePath(QStringLiteral("missing/D")).toLocal8Bit());
     DiskFileSystem fs;
@@ -125,7 +125,7 @@ void TestDiskFileSystem::missingDriveIsReported() {
     QVERIFY(!QFileInfo::exists(m_temp->filePath(QStringLiteral("missing"))));
 }
 
-void TestDiskFileSystem::folderInTheWayKeepsEverything() {
+void DiskFileSystemTest::folderInTheWayKeepsEverything() {
     DiskFileSystem fs;
     QVERIFY(QDir().mkpath(m_drive + QStringLiteral("/a.txt")));
     FileError error;
@@ -134,7 +134,7 @@ void TestDiskFileSystem::folderInTheWayKeepsEverything() {
     QVERIFY(QFileInfo(m_drive + QStringLiteral("/a.txt")).isDir());
 }
 
-void TestDiskFileSystem::exportOnDisk() {
+void DiskFileSystemTest::exportOnDisk() {
     DiskFileSystem fs;
     FakeDialogs dialogs;
     dialogs.answer(DialogAnswer::Ok);
@@ -154,7 +154,7 @@ void TestDiskFileSystem::exportOnDisk() {
     QCOMPARE(dialogs.messages(), QStringList{QStringLiteral("便纸条已成功保存到D盘根目录！")});
 }
 
-void TestDiskFileSystem::writeRefusedAtCloseKeepsEarlierFile() {
+void DiskFileSystemTest::writeRefusedAtCloseKeepsEarlierFile() {
 #ifdef Q_OS_LINUX
     DiskFileSystem fs;
     const QString logical = QStringLiteral("D:\\本机IP地址及计算机名.txt");
@@ -191,5 +191,5 @@ void TestDiskFileSystem::writeRefusedAtCloseKeepsEarlierFile() {
 #endif
 }
 
-QTEST_GUILESS_MAIN(TestDiskFileSystem)
+QTEST_GUILESS_MAIN(DiskFileSystemTest)
 #include "tst_diskfilesystem.moc"

@@ -11,20 +11,21 @@
 #include <QtTest>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
 using morvela::test::WindowFixture;
 
 namespace {
 
-const QStringList Pages{
-    u"WelcomePage"_qs,      u"SchedulePage"_qs,  u"DateQueryPage"_qs,  u"MailPage"_qs,   u"StickyNotePage"_qs,
-    u"LinearSystemPage"_qs, u"QuadraticPage"_qs, u"VerbLookupPage"_qs, u"RebatePage"_qs, u"HostInfoPage"_qs};
+const QStringList Pages{u"WelcomePage"_s,    u"SchedulePage"_s,     u"DateQueryPage"_s, u"MailPage"_s,
+                        u"StickyNotePage"_s, u"LinearSystemPage"_s, u"QuadraticPage"_s, u"VerbLookupPage"_s,
+                        u"RebatePage"_s,     u"HostInfoPage"_s};
 
 // Everything a user (or a screen reader) can learn about the named controls of a window, one line each.
 QStringList describe(const MainWindow &w) {
     QStringList lines;
     const QList<QWidget *> widgets = w.findChildren<QWidget *>();
     for (QWidget *c : widgets) {
-        if (c->objectName().isEmpty() || c->objectName().startsWith(u"qt_"_qs))
+        if (c->objectName().isEmpty() || c->objectName().startsWith(u"qt_"_s))
             continue;
         QString text;
         if (auto *b = qobject_cast<QAbstractButton *>(c))
@@ -36,8 +37,7 @@ QStringList describe(const MainWindow &w) {
         else if (auto *l = qobject_cast<QLabel *>(c))
             text = l->text();
         const QRect g = c->geometry();
-        lines << QStringLiteral(
-                     "%1 %2 %3,%4 %5x%6 hidden=%7 enabled=%8 [%9] tip=[%10] font=%11 acc=[%12] parent=%13")
+        lines << u"%1 %2 %3,%4 %5x%6 hidden=%7 enabled=%8 [%9] tip=[%10] font=%11 acc=[%12] parent=%13"_s
                      .arg(c->objectName(), QString::fromLatin1(c->metaObject()->className()))
                      .arg(g.x())
                      .arg(g.y())
@@ -55,7 +55,7 @@ QStringList describe(const MainWindow &w) {
 // The keyboard order: the named focusable controls in the order Tab visits them, from SSTab2 round.
 QStringList focusChain(const MainWindow &w) {
     QStringList names;
-    QWidget *start = w.findChild<QWidget *>(u"SSTab2"_qs);
+    QWidget *start = w.findChild<QWidget *>(u"SSTab2"_s);
     QWidget *current = start;
     do {
         if (!current->objectName().isEmpty() && current->focusPolicy() & Qt::TabFocus)
@@ -67,7 +67,7 @@ QStringList focusChain(const MainWindow &w) {
 
 } // namespace
 
-class TestLazyPages : public QObject {
+class LazyPagesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void opensWithOnlyTheFirstPageBuilt();
@@ -76,21 +76,21 @@ private Q_SLOTS:
     void handlersAreAttachedOnceWhenThePageIsBuilt();
 };
 
-void TestLazyPages::opensWithOnlyTheFirstPageBuilt() {
+void LazyPagesTest::opensWithOnlyTheFirstPageBuilt() {
     WindowFixture f(WindowFixture::Pages::BuiltWhenShown);
     MainWindow &w = f.window;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QVERIFY(w.isPageBuilt(u"WelcomePage"_qs));
-    QVERIFY(w.findChild<QLabel *>(u"Image1"_qs));
-    QVERIFY(w.findChild<QWidget *>(u"StatusBar1"_qs));
+    QVERIFY(w.isPageBuilt(u"WelcomePage"_s));
+    QVERIFY(w.findChild<QLabel *>(u"Image1"_s));
+    QVERIFY(w.findChild<QWidget *>(u"StatusBar1"_s));
     for (const QString &page : Pages.mid(1))
         QVERIFY2(!w.isPageBuilt(page), qPrintable(page));
-    QVERIFY(!w.findChild<QWidget *>(u"ks"_qs));
-    QVERIFY(!w.findChild<QWidget *>(u"SSTab3"_qs)); // lies on the "实用工具" page, not opened yet
+    QVERIFY(!w.findChild<QWidget *>(u"ks"_s));
+    QVERIFY(!w.findChild<QWidget *>(u"SSTab3"_s)); // lies on the "实用工具" page, not opened yet
 }
 
-void TestLazyPages::eachPageMatchesTheWholeWindowOnceShown() {
+void LazyPagesTest::eachPageMatchesTheWholeWindowOnceShown() {
     WindowFixture eagerFixture;
     MainWindow &eager = eagerFixture.window;
     WindowFixture lazyFixture(WindowFixture::Pages::BuiltWhenShown);
@@ -103,20 +103,20 @@ void TestLazyPages::eachPageMatchesTheWholeWindowOnceShown() {
         QVERIFY(eagerFixture.selectPage(page));
         QVERIFY2(lazy.isPageBuilt(page), qPrintable(page));
         // Every control of the page is on screen as the tables say, just as in the whole window.
-        const QStringList eagerLines = describe(eager).filter(QStringLiteral("parent=%1").arg(page));
-        QCOMPARE(describe(lazy).filter(QStringLiteral("parent=%1").arg(page)), eagerLines);
+        const QStringList eagerLines = describe(eager).filter(u"parent=%1"_s.arg(page));
+        QCOMPARE(describe(lazy).filter(u"parent=%1"_s.arg(page)), eagerLines);
     }
     for (WindowFixture *f : {&lazyFixture, &eagerFixture}) {
-        QVERIFY(f->selectPage(u"WelcomePage"_qs));
-        f->find<QTabWidget>(u"SSTab2"_qs)->setCurrentIndex(2); // 关于
+        QVERIFY(f->selectPage(u"WelcomePage"_s));
+        f->find<QTabWidget>(u"SSTab2"_s)->setCurrentIndex(2); // 关于
     }
-    QVERIFY(lazy.findChild<QLabel *>(u"Label11"_qs)->isVisible());
+    QVERIFY(lazy.findChild<QLabel *>(u"Label11"_s)->isVisible());
     QCOMPARE(describe(lazy), describe(eager));
     QCOMPARE(focusChain(lazy), focusChain(eager));
 }
 
 // Building the rest of the pages after some were built as shown gives the whole window too.
-void TestLazyPages::buildAllPagesMatchesTheWholeWindow() {
+void LazyPagesTest::buildAllPagesMatchesTheWholeWindow() {
     WindowFixture eagerFixture;
     MainWindow &eager = eagerFixture.window;
     WindowFixture lazyFixture(WindowFixture::Pages::BuiltWhenShown);
@@ -124,10 +124,10 @@ void TestLazyPages::buildAllPagesMatchesTheWholeWindow() {
     for (WindowFixture *f : {&lazyFixture, &eagerFixture}) {
         f->window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f->window));
-        QVERIFY(f->selectPage(u"QuadraticPage"_qs));
-        QVERIFY(f->selectPage(u"WelcomePage"_qs));
+        QVERIFY(f->selectPage(u"QuadraticPage"_s));
+        QVERIFY(f->selectPage(u"WelcomePage"_s));
     }
-    QVERIFY(!lazy.isPageBuilt(u"SchedulePage"_qs));
+    QVERIFY(!lazy.isPageBuilt(u"SchedulePage"_s));
     lazy.buildAllPages();
     for (const QString &page : Pages)
         QVERIFY2(lazy.isPageBuilt(page), qPrintable(page));
@@ -135,27 +135,27 @@ void TestLazyPages::buildAllPagesMatchesTheWholeWindow() {
     QCOMPARE(focusChain(lazy), focusChain(eager));
 }
 
-void TestLazyPages::handlersAreAttachedOnceWhenThePageIsBuilt() {
+void LazyPagesTest::handlersAreAttachedOnceWhenThePageIsBuilt() {
     WindowFixture f(WindowFixture::Pages::BuiltWhenShown);
     FakePlatform &p = f.platform;
     MainWindow &w = f.window;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QVERIFY(f.selectPage(u"QuadraticPage"_qs));
+    QVERIFY(f.selectPage(u"QuadraticPage"_s));
     // Leave the page and come back: the page is not built (nor wired) a second time.
-    QVERIFY(f.selectPage(u"SchedulePage"_qs));
-    QVERIFY(f.selectPage(u"QuadraticPage"_qs));
-    w.findChild<QLineEdit *>(u"e"_qs)->setText(u"1"_qs);
-    w.findChild<QLineEdit *>(u"f"_qs)->setText(u"0"_qs);
-    w.findChild<QLineEdit *>(u"z"_qs)->setText(u"-1"_qs);
-    w.findChild<QAbstractButton *>(u"Command25"_qs)->click();
-    QCOMPARE(p.dialogs.messages(), QStringList{u"此方程无实数解！"_qs});
-    QCOMPARE(w.findChildren<QLineEdit *>(u"e"_qs).size(), 1);
+    QVERIFY(f.selectPage(u"SchedulePage"_s));
+    QVERIFY(f.selectPage(u"QuadraticPage"_s));
+    w.findChild<QLineEdit *>(u"e"_s)->setText(u"1"_s);
+    w.findChild<QLineEdit *>(u"f"_s)->setText(u"0"_s);
+    w.findChild<QLineEdit *>(u"z"_s)->setText(u"-1"_s);
+    w.findChild<QAbstractButton *>(u"Command25"_s)->click();
+    QCOMPARE(p.dialogs.messages(), QStringList{u"此方程无实数解！"_s});
+    QCOMPARE(w.findChildren<QLineEdit *>(u"e"_s).size(), 1);
 
-    w.findChild<QLineEdit *>(u"z"_qs)->setText(u"2"_qs);
-    w.findChild<QAbstractButton *>(u"Command25"_qs)->click();
-    QCOMPARE(w.findChild<QLabel *>(u"x1gen"_qs)->text(), u"1.4142135623731"_qs);
+    w.findChild<QLineEdit *>(u"z"_s)->setText(u"2"_s);
+    w.findChild<QAbstractButton *>(u"Command25"_s)->click();
+    QCOMPARE(w.findChild<QLabel *>(u"x1gen"_s)->text(), u"1.4142135623731"_s);
 }
 
-QTEST_MAIN(TestLazyPages)
+QTEST_MAIN(LazyPagesTest)
 #include "tst_lazypages.moc"

@@ -109,7 +109,7 @@ void NoteTest::lineBreaksBecomeCrLf_data() {
 void NoteTest::lineBreaksBecomeCrLf() {
     QFETCH(QString, text);
     QFETCH(QString, crlf);
-    QCOMPARE(NoteTextWithCrLf(text), crlf);
+    QCOMPARE(noteTextWithCrLf(text), crlf);
     QCOMPARE(NoteFileLines(SavedAt, text).at(2), crlf);
 }
 

@@ -10,12 +10,13 @@
 #include <memory>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
 using morvela::test::WindowFixture;
 using namespace morvela::rebatepage;
 
 namespace {
 
-const QString Warning = QStringLiteral("返卷规则包含的两个数据都不能小于或等于0！");
+const QString Warning = u"返卷规则包含的两个数据都不能小于或等于0！"_s;
 
 } // namespace
 
@@ -106,7 +107,7 @@ void RebatePageTest::warnsAboutAnInvalidRule_data() {
 void RebatePageTest::warnsAboutAnInvalidRule() {
     QFETCH(QString, spend);
     QFETCH(QString, rebate);
-    m_fixture->type(DiscountBox, QStringLiteral("7"));
+    m_fixture->type(DiscountBox, u"7"_s);
     fill(spend, rebate);
     press(ConvertButton);
 
@@ -115,27 +116,27 @@ void RebatePageTest::warnsAboutAnInvalidRule() {
     QCOMPARE(told.kind, FakeDialogs::Kind::Info);
     QCOMPARE(told.prompt, Warning);
     QCOMPARE(told.icon, InfoIcon::Warning);
-    QCOMPARE(box(DiscountBox)->text(), QStringLiteral("7"));
+    QCOMPARE(box(DiscountBox)->text(), u"7"_s);
     QCOMPARE(box(SpendBox)->text(), spend);
     QCOMPARE(box(RebateBox)->text(), rebate);
 }
 
 void RebatePageTest::aTypedDiscountStaysUntilTheNextConversion() {
-    m_fixture->type(DiscountBox, QStringLiteral("九"));
-    fill(QStringLiteral("0"), QStringLiteral("50"));
+    m_fixture->type(DiscountBox, u"九"_s);
+    fill(u"0"_s, u"50"_s);
     press(ConvertButton);
-    QCOMPARE(box(DiscountBox)->text(), QStringLiteral("九"));
-    fill(QStringLiteral("300"), QStringLiteral("100"));
+    QCOMPARE(box(DiscountBox)->text(), u"九"_s);
+    fill(u"300"_s, u"100"_s);
     press(ConvertButton);
-    QCOMPARE(box(DiscountBox)->text(), QStringLiteral("7.5"));
+    QCOMPARE(box(DiscountBox)->text(), u"7.5"_s);
 }
 
 void RebatePageTest::anOverflowingRuleChangesNothing_data() {
     QTest::addColumn<QString>("spend");
     QTest::addColumn<QString>("rebate");
-    QTest::newRow("sum overflows") << QStringLiteral("1e308") << QStringLiteral("1e308");
-    QTest::newRow("spend overflows while read") << QStringLiteral("1e999") << QStringLiteral("50");
-    QTest::newRow("radix beyond 32 bits") << QStringLiteral("&H100000000") << QStringLiteral("50");
+    QTest::newRow("sum overflows") << u"1e308"_s << u"1e308"_s;
+    QTest::newRow("spend overflows while read") << u"1e999"_s << u"50"_s;
+    QTest::newRow("radix beyond 32 bits") << u"&H100000000"_s << u"50"_s;
 }
 
 // A valid rule whose numbers are too large to work with has no discount: zhe keeps its text, and the rule
@@ -143,30 +144,30 @@ void RebatePageTest::anOverflowingRuleChangesNothing_data() {
 void RebatePageTest::anOverflowingRuleChangesNothing() {
     QFETCH(QString, spend);
     QFETCH(QString, rebate);
-    fill(QStringLiteral("300"), QStringLiteral("100"));
+    fill(u"300"_s, u"100"_s);
     press(ConvertButton);
     fill(spend, rebate);
     press(ConvertButton);
-    QCOMPARE(box(DiscountBox)->text(), QStringLiteral("7.5"));
+    QCOMPARE(box(DiscountBox)->text(), u"7.5"_s);
     QVERIFY(m_fixture->platform.dialogs.shown().isEmpty());
 }
 
 void RebatePageTest::clearCancelled() {
-    fill(QStringLiteral("100"), QStringLiteral("50"));
+    fill(u"100"_s, u"50"_s);
     press(ConvertButton);
     m_fixture->platform.dialogs.answer(DialogAnswer::Cancel);
     press(ClearButton);
 
-    QCOMPARE(m_fixture->platform.dialogs.prompts(), QStringList{QStringLiteral("您确定要清空数据吗？")});
+    QCOMPARE(m_fixture->platform.dialogs.prompts(), QStringList{u"您确定要清空数据吗？"_s});
     QCOMPARE(m_fixture->platform.dialogs.shown().first().kind, FakeDialogs::Kind::Confirm);
     QCOMPARE(m_fixture->platform.dialogs.shown().first().form, ConfirmForm::OkCancel);
-    QCOMPARE(box(SpendBox)->text(), QStringLiteral("100"));
-    QCOMPARE(box(RebateBox)->text(), QStringLiteral("50"));
-    QCOMPARE(box(DiscountBox)->text(), QStringLiteral("6.66666666666667"));
+    QCOMPARE(box(SpendBox)->text(), u"100"_s);
+    QCOMPARE(box(RebateBox)->text(), u"50"_s);
+    QCOMPARE(box(DiscountBox)->text(), u"6.66666666666667"_s);
 }
 
 void RebatePageTest::clearConfirmed() {
-    fill(QStringLiteral("100"), QStringLiteral("50"));
+    fill(u"100"_s, u"50"_s);
     press(ConvertButton);
     QStringList emptied;
     for (QLatin1String name : {SpendBox, RebateBox, DiscountBox}) {
@@ -176,7 +177,7 @@ void RebatePageTest::clearConfirmed() {
     m_fixture->platform.dialogs.answer(DialogAnswer::Ok);
     press(ClearButton);
 
-    QCOMPARE(emptied, QStringList({QStringLiteral("mai"), QStringLiteral("fan"), QStringLiteral("zhe")}));
+    QCOMPARE(emptied, QStringList({u"mai"_s, u"fan"_s, u"zhe"_s}));
     QVERIFY(box(SpendBox)->text().isEmpty());
     QVERIFY(box(RebateBox)->text().isEmpty());
     QVERIFY(box(DiscountBox)->text().isEmpty());

@@ -76,13 +76,13 @@ bool revealAndFill(WindowFixture &f, const QMap<int, QString> &entries) {
         return false;
     f.press(StartButton);
     for (auto it = entries.begin(); it != entries.end(); ++it)
-        f.control<QLineEdit>(ScheduleSlots().at(it.key()).box)->setText(it.value());
+        f.control<QLineEdit>(scheduleSlots().at(it.key()).box)->setText(it.value());
     return true;
 }
 
 QStringList allSlotTexts(const WindowFixture &f) {
     QStringList out;
-    for (const ScheduleSlot &slot : ScheduleSlots())
+    for (const ScheduleSlot &slot : scheduleSlots())
         out << f.control<QLineEdit>(slot.box)->text();
     return out;
 }

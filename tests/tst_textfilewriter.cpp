@@ -7,7 +7,7 @@
 using namespace morvela;
 using morvela::test::hexBytes;
 
-class TestTextFileWriter : public QObject {
+class TextFileWriterTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void encodesLines_data();
@@ -17,7 +17,7 @@ private Q_SLOTS:
     void writerNeedsOpen();
 };
 
-void TestTextFileWriter::encodesLines_data() {
+void TextFileWriterTest::encodesLines_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
 
@@ -41,13 +41,13 @@ void TestTextFileWriter::encodesLines_data() {
     QTest::newRow("full-width colon") << QStringLiteral("：") << hexBytes("A3 BA 0D 0A");
 }
 
-void TestTextFileWriter::encodesLines() {
+void TextFileWriterTest::encodesLines() {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QCOMPARE(encodeAnsiLine(text), bytes);
 }
 
-void TestTextFileWriter::unrepresentableTextTwice() {
+void TextFileWriterTest::unrepresentableTextTwice() {
     // Found by fuzzing: after one line with an unrepresentable character, the next such line came
     // out without its "?".
     const QString text(QChar(0xFFF6));
@@ -58,7 +58,7 @@ void TestTextFileWriter::unrepresentableTextTwice() {
     QCOMPARE(encodeAnsiLine(QStringLiteral("起床")), QByteArray("\xC6\xF0\xB4\xB2\r\n"));
 }
 
-void TestTextFileWriter::writerKeepsLinesInOrder() {
+void TextFileWriterTest::writerKeepsLinesInOrder() {
     MemoryFileSystem files;
     TextFileWriter writer(files);
     const QString path = QStringLiteral("D:\\x.txt");
@@ -71,7 +71,7 @@ void TestTextFileWriter::writerKeepsLinesInOrder() {
     QCOMPARE(files.bytes(path), hexBytes("B5 DA D2 BB 0D 0A 0D 0A 33 0D 0A"));
 }
 
-void TestTextFileWriter::writerNeedsOpen() {
+void TextFileWriterTest::writerNeedsOpen() {
     MemoryFileSystem files;
     TextFileWriter writer(files);
     QVERIFY(!writer.writeLine(QStringLiteral("a")));
@@ -79,5 +79,5 @@ void TestTextFileWriter::writerNeedsOpen() {
     QVERIFY(files.paths().isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestTextFileWriter)
+QTEST_GUILESS_MAIN(TextFileWriterTest)
 #include "tst_textfilewriter.moc"

@@ -59,7 +59,7 @@ QStringList controlSnapshot(const QWidget &window) {
         if (const auto *tabs = qobject_cast<const QTabWidget *>(w))
             text = QString::number(tabs->currentIndex());
         const QRect g = w->geometry();
-        lines.append(QStringLiteral("%1 %2 %3,%4 %5x%6 hidden=%7 enabled=%8 [%9]")
+        lines.append(u"%1 %2 %3,%4 %5x%6 hidden=%7 enabled=%8 [%9]"_s
                          .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()))
                          .arg(g.x())
                          .arg(g.y())
@@ -81,7 +81,7 @@ void addButtonRows() {
 
 } // namespace
 
-class TestWebmail : public QObject {
+class WebmailTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void rows_data();
@@ -111,7 +111,7 @@ private Q_SLOTS:
     void clickChangesNoControl();
 };
 
-void TestWebmail::rows_data() {
+void WebmailTest::rows_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("row");
@@ -119,7 +119,7 @@ void TestWebmail::rows_data() {
     QTest::addColumn<QString>("scheme");
     QTest::addColumn<QString>("pathAndQuery");
 
-    const QString http = QStringLiteral("http");
+    const QString http = u"http"_s;
     QTest::newRow("Command1") << u"Command1"_s << u"Hotmail/Live 邮箱"_s << 1 << 1 << http << u"/"_s;
     QTest::newRow("Command2") << u"Command2"_s << u"QQ 邮箱"_s << 4 << 2 << http << u"/"_s;
     QTest::newRow("Command3") << u"Command3"_s << u"TOM 邮箱"_s << 4 << 1 << http << u"/"_s;
@@ -142,7 +142,7 @@ void TestWebmail::rows_data() {
     QTest::newRow("Command16") << u"Command16"_s << u"更多……"_s << 4 << 4 << http << u"/"_s;
 }
 
-void TestWebmail::rows() {
+void WebmailTest::rows() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(int, row);
@@ -157,20 +157,20 @@ void TestWebmail::rows() {
     QCOMPARE(shortcut->column, column);
 
     // scheme "://" host, then the path (and query) exactly as listed.
-    static const QRegularExpression shape(QStringLiteral("^([a-z]+)://([a-z0-9-]+(\\.[a-z0-9-]+)+)(/.*)$"));
+    static const QRegularExpression shape(u"^([a-z]+)://([a-z0-9-]+(\\.[a-z0-9-]+)+)(/.*)$"_s);
     const QRegularExpressionMatch m = shape.match(shortcut->address);
     QVERIFY2(m.hasMatch(), qPrintable(shortcut->address));
     QCOMPARE(m.captured(1), scheme);
     QCOMPARE(m.captured(4), pathAndQuery);
 }
 
-void TestWebmail::namesAndGridPlacesAreUnique() {
+void WebmailTest::namesAndGridPlacesAreUnique() {
     const QList<MailShortcut> &table = MailShortcutTable();
     QCOMPARE(table.size(), 16);
     QSet<int> places;
     for (qsizetype i = 0; i < table.size(); ++i) {
         // Command1 to Command16 in order: the handlers rely on it.
-        QCOMPARE(QLatin1String(table[i].name), QStringLiteral("Command%1").arg(i + 1));
+        QCOMPARE(QLatin1String(table[i].name), u"Command%1"_s.arg(i + 1));
         QVERIFY(table[i].row >= 1 && table[i].row <= 4);
         QVERIFY(table[i].column >= 1 && table[i].column <= 4);
         places.insert(table[i].row * 10 + table[i].column);
@@ -178,7 +178,7 @@ void TestWebmail::namesAndGridPlacesAreUnique() {
     QCOMPARE(places.size(), 16);
 }
 
-void TestWebmail::addressesSurviveUrlParsingUnchanged() {
+void WebmailTest::addressesSurviveUrlParsingUnchanged() {
     // Where the browser is reached through QUrl, the address must come out byte for byte as written.
     for (const MailShortcut &row : MailShortcutTable()) {
         const QUrl url = QUrl::fromEncoded(row.address.toUtf8(), QUrl::StrictMode);
@@ -187,8 +187,8 @@ void TestWebmail::addressesSurviveUrlParsingUnchanged() {
     }
 }
 
-void TestWebmail::gmailQueryKeysInOrder() {
-    const MailShortcut *gmail = rowNamed(QStringLiteral("Command15"));
+void WebmailTest::gmailQueryKeysInOrder() {
+    const MailShortcut *gmail = rowNamed(u"Command15"_s);
     QVERIFY(gmail);
     const QList<QPair<QString, QString>> pairs = queryPairs(gmail->address);
     QStringList keys;
@@ -201,25 +201,24 @@ void TestWebmail::gmailQueryKeysInOrder() {
     for (qsizetype i = 0; i < pairs.size(); ++i)
         if (!fixed[i].isNull())
             QCOMPARE(pairs[i].second, fixed[i]);
-    QVERIFY(QRegularExpression(QStringLiteral("^[a-z]{12}$")).match(pairs[4].second).hasMatch());
+    QVERIFY(QRegularExpression(u"^[a-z]{12}$"_s).match(pairs[4].second).hasMatch());
 }
 
-void TestWebmail::gmailContinueValue() {
-    const MailShortcut *gmail = rowNamed(QStringLiteral("Command15"));
+void WebmailTest::gmailContinueValue() {
+    const MailShortcut *gmail = rowNamed(u"Command15"_s);
     QVERIFY(gmail);
     const QString value = queryPairs(gmail->address).value(3).second;
-    QCOMPARE(value,
-             QStringLiteral("http%3A%2F%2Fmail.google.com%2Fmail%2F%3Fhl%3Dzh-CN%26ui%3Dhtml%26zy%3Dl"));
+    QCOMPARE(value, u"http%3A%2F%2Fmail.google.com%2Fmail%2F%3Fhl%3Dzh-CN%26ui%3Dhtml%26zy%3Dl"_s);
     // Decoded, it is the web client's address with its own three query keys.
     const QUrl client(QUrl::fromPercentEncoding(value.toUtf8()));
-    QCOMPARE(client.scheme(), QStringLiteral("http"));
-    QCOMPARE(client.host(), QStringLiteral("mail.google.com"));
-    QCOMPARE(client.path(), QStringLiteral("/mail/"));
-    QCOMPARE(client.query(), QStringLiteral("hl=zh-CN&ui=html&zy=l"));
-    QCOMPARE(QUrl(gmail->address).host(), QStringLiteral("www.google.com"));
+    QCOMPARE(client.scheme(), u"http"_s);
+    QCOMPARE(client.host(), u"mail.google.com"_s);
+    QCOMPARE(client.path(), u"/mail/"_s);
+    QCOMPARE(client.query(), u"hl=zh-CN&ui=html&zy=l"_s);
+    QCOMPARE(QUrl(gmail->address).host(), u"www.google.com"_s);
 }
 
-void TestWebmail::gridFormula_data() {
+void WebmailTest::gridFormula_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
     QTest::addColumn<QRect>("rect");
@@ -231,14 +230,14 @@ void TestWebmail::gridFormula_data() {
     QTest::newRow("4,4") << 4 << 4 << QRect(10680, 5280, 1695, 375);
 }
 
-void TestWebmail::gridFormula() {
+void WebmailTest::gridFormula() {
     QFETCH(int, row);
     QFETCH(int, column);
     QFETCH(QRect, rect);
     QCOMPARE(mailButtonRectTwips(row, column), rect);
 }
 
-void TestWebmail::commandLine_data() {
+void WebmailTest::commandLine_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("suffix");
@@ -253,21 +252,21 @@ void TestWebmail::commandLine_data() {
     QTest::newRow("Command7 plain start page") << u"Command7"_s << u"explorer.exe \"http://"_s << u"/\""_s;
 }
 
-void TestWebmail::commandLine() {
+void WebmailTest::commandLine() {
     QFETCH(QString, name);
     QFETCH(QString, prefix);
     QFETCH(QString, suffix);
     const MailShortcut *row = rowNamed(name);
     QVERIFY(row);
     const QString line = explorerCommandLine(row->address);
-    QCOMPARE(line, QStringLiteral("explorer.exe \"") + row->address + QStringLiteral("\""));
+    QCOMPARE(line, u"explorer.exe \""_s + row->address + u"\""_s);
     QVERIFY2(line.startsWith(prefix), qPrintable(line));
     QVERIFY2(line.endsWith(suffix), qPrintable(line));
     QCOMPARE(line.count(QLatin1Char('"')), 2);
     QCOMPARE(line.count(QLatin1Char(' ')), 1);
 }
 
-void TestWebmail::quotedArgument_data() {
+void WebmailTest::quotedArgument_data() {
     QTest::addColumn<QString>("commandLine");
     QTest::addColumn<QString>("expected"); // null: nothing
     QTest::newRow("explorer line") << u"explorer.exe \"http://mail.163.com/\""_s << u"http://mail.163.com/"_s;
@@ -279,7 +278,7 @@ void TestWebmail::quotedArgument_data() {
     QTest::newRow("empty line") << u""_s << QString();
 }
 
-void TestWebmail::quotedArgument() {
+void WebmailTest::quotedArgument() {
     QFETCH(QString, commandLine);
     QFETCH(QString, expected);
     const std::optional<QString> got = morvela::quotedArgument(commandLine);
@@ -289,12 +288,12 @@ void TestWebmail::quotedArgument() {
         QCOMPARE(got.value_or(QString()), expected);
 }
 
-void TestWebmail::everyCommandLineGivesBackItsAddress() {
+void WebmailTest::everyCommandLineGivesBackItsAddress() {
     for (const MailShortcut &row : MailShortcutTable())
         QCOMPARE(morvela::quotedArgument(explorerCommandLine(row.address)).value_or(QString()), row.address);
 }
 
-void TestWebmail::buttonSitsOnItsGridPlace() {
+void WebmailTest::buttonSitsOnItsGridPlace() {
     QFETCH(QString, name);
     WindowFixture f;
     const MailShortcut *row = rowNamed(name);
@@ -313,7 +312,7 @@ void TestWebmail::buttonSitsOnItsGridPlace() {
     QVERIFY(button->isEnabled());
 }
 
-void TestWebmail::clickLaunchesItsAddressMinimized() {
+void WebmailTest::clickLaunchesItsAddressMinimized() {
     QFETCH(QString, name);
     WindowFixture f;
     FakePlatform &p = f.platform;
@@ -327,7 +326,7 @@ void TestWebmail::clickLaunchesItsAddressMinimized() {
     QVERIFY(p.dialogs.shown().isEmpty());
 }
 
-void TestWebmail::twoClicksLaunchTwice() {
+void WebmailTest::twoClicksLaunchTwice() {
     WindowFixture f;
     FakePlatform &p = f.platform;
     auto *button = f.find<QPushButton>(u"Command11"_s);
@@ -338,13 +337,13 @@ void TestWebmail::twoClicksLaunchTwice() {
     QVERIFY(p.shell.launches().at(1).commandLine.endsWith(u"/webmail/\""_s));
 }
 
-void TestWebmail::clickChangesNoControl_data() {
+void WebmailTest::clickChangesNoControl_data() {
     QTest::addColumn<bool>("launchFails");
     QTest::newRow("launch succeeds") << false;
     QTest::newRow("launch fails") << true;
 }
 
-void TestWebmail::clickChangesNoControl() {
+void WebmailTest::clickChangesNoControl() {
     QFETCH(bool, launchFails);
     WindowFixture f;
     FakePlatform &p = f.platform;
@@ -361,5 +360,5 @@ void TestWebmail::clickChangesNoControl() {
     QVERIFY(p.dialogs.shown().isEmpty());
 }
 
-QTEST_MAIN(TestWebmail)
+QTEST_MAIN(WebmailTest)
 #include "tst_webmail.moc"

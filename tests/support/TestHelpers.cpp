@@ -6,6 +6,8 @@
 #include <QStringEncoder>
 #include <QStringList>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela::test {
 
 QByteArray hexBytes(const char *spaced) {
@@ -25,7 +27,7 @@ QByteArray gbkLines(const QStringList &lines) {
 QByteArray writtenBytes(const QStringList &lines) {
     MemoryFileSystem files;
     TextFileWriter writer(files);
-    const QString path = QStringLiteral("D:\\t.txt");
+    const QString path = u"D:\\t.txt"_s;
     if (!writer.open(path))
         return "open failed";
     for (const QString &line : lines)

@@ -98,15 +98,15 @@ int main(int argc, char *argv[]) {
         QStringList grid{FullHourHeader, HalfHourHeader, ClearButton, SaveButton};
         for (int hour = FirstHour; hour <= LastHour; ++hour)
             grid.append(hourLabel(hour));
-        for (const ScheduleSlot &slot : ScheduleSlots())
+        for (const ScheduleSlot &slot : scheduleSlots())
             grid.append(QString::fromLatin1(slot.box));
         setShown(window, grid, true);
         setShown(window, {StartButton}, false);
     }
     // Typed entries show whether a slot's text fits its box: the first slot and the last.
-    if (auto *first = window.findChild<QLineEdit *>(QString::fromLatin1(ScheduleSlots().front().box)))
+    if (auto *first = window.findChild<QLineEdit *>(QString::fromLatin1(scheduleSlots().front().box)))
         first->setText(u"晨练 Morning run"_s);
-    if (auto *last = window.findChild<QLineEdit *>(QString::fromLatin1(ScheduleSlots().back().box)))
+    if (auto *last = window.findChild<QLineEdit *>(QString::fromLatin1(scheduleSlots().back().box)))
         last->setText(u"写日记，准备明天的会议"_s);
     shoot(u"1-2-SchedulePage-grid"_s);
 
