@@ -1,6 +1,7 @@
 // The window as the program opens it: each page's controls made when the page is first shown. The user
 // must not be able to tell: every control, its starting state, the keyboard order and the handlers are
 // the same as in a window whose pages were all built before it was shown.
+#include "solvers/QuadraticPage.h"
 #include "support/WindowFixture.h"
 
 #include <QAbstractButton>
@@ -82,12 +83,12 @@ void LazyPagesTest::opensWithOnlyTheFirstPageBuilt() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(w.isPageBuilt(u"WelcomePage"_s));
-    QVERIFY(w.findChild<QLabel *>(u"Image1"_s));
-    QVERIFY(w.findChild<QWidget *>(u"StatusBar1"_s));
+    QVERIFY(f.find<QLabel>(u"Image1"_s));
+    QVERIFY(f.find<QWidget>(u"StatusBar1"_s));
     for (const QString &page : Pages.mid(1))
         QVERIFY2(!w.isPageBuilt(page), qPrintable(page));
-    QVERIFY(!w.findChild<QWidget *>(u"ks"_s));
-    QVERIFY(!w.findChild<QWidget *>(u"SSTab3"_s)); // lies on the "实用工具" page, not opened yet
+    QVERIFY(!f.find<QWidget>(u"ks"_s));
+    QVERIFY(!f.find<QWidget>(u"SSTab3"_s)); // lies on the "实用工具" page, not opened yet
 }
 
 void LazyPagesTest::eachPageMatchesTheWholeWindowOnceShown() {
@@ -110,7 +111,7 @@ void LazyPagesTest::eachPageMatchesTheWholeWindowOnceShown() {
         QVERIFY(f->selectPage(u"WelcomePage"_s));
         f->find<QTabWidget>(u"SSTab2"_s)->setCurrentIndex(2); // 关于
     }
-    QVERIFY(lazy.findChild<QLabel *>(u"Label11"_s)->isVisible());
+    QVERIFY(lazyFixture.find<QLabel>(u"Label11"_s)->isVisible());
     QCOMPARE(describe(lazy), describe(eager));
     QCOMPARE(focusChain(lazy), focusChain(eager));
 }
@@ -145,16 +146,16 @@ void LazyPagesTest::handlersAreAttachedOnceWhenThePageIsBuilt() {
     // Leave the page and come back: the page is not built (nor wired) a second time.
     QVERIFY(f.selectPage(u"SchedulePage"_s));
     QVERIFY(f.selectPage(u"QuadraticPage"_s));
-    w.findChild<QLineEdit *>(u"e"_s)->setText(u"1"_s);
-    w.findChild<QLineEdit *>(u"f"_s)->setText(u"0"_s);
-    w.findChild<QLineEdit *>(u"z"_s)->setText(u"-1"_s);
-    w.findChild<QAbstractButton *>(u"Command25"_s)->click();
+    f.control<QLineEdit>(quadraticpage::E)->setText(u"1"_s);
+    f.control<QLineEdit>(quadraticpage::F)->setText(u"0"_s);
+    f.control<QLineEdit>(quadraticpage::Z)->setText(u"-1"_s);
+    f.control<QAbstractButton>(quadraticpage::SolveButton)->click();
     QCOMPARE(p.dialogs.messages(), QStringList{u"此方程无实数解！"_s});
-    QCOMPARE(w.findChildren<QLineEdit *>(u"e"_s).size(), 1);
+    QCOMPARE(w.findChildren<QLineEdit *>(quadraticpage::E).size(), 1);
 
-    w.findChild<QLineEdit *>(u"z"_s)->setText(u"2"_s);
-    w.findChild<QAbstractButton *>(u"Command25"_s)->click();
-    QCOMPARE(w.findChild<QLabel *>(u"x1gen"_s)->text(), u"1.4142135623731"_s);
+    f.control<QLineEdit>(quadraticpage::Z)->setText(u"2"_s);
+    f.control<QAbstractButton>(quadraticpage::SolveButton)->click();
+    QCOMPARE(f.control<QLabel>(quadraticpage::X1Result)->text(), u"1.4142135623731"_s);
 }
 
 QTEST_MAIN(LazyPagesTest)
