@@ -46,6 +46,7 @@ private Q_SLOTS:
     void quadraticSolves_data();
     void quadraticSolves();
     void quadraticWarnsWhenThereIsNoRealRoot();
+    void quadraticReplacesTheRootsOfTheEquationBefore();
     void quadraticKeepsItsRootsWhenAStepFails();
     void quadraticClearCancelled();
     void quadraticClearConfirmed();
@@ -238,7 +239,10 @@ void SolverPagesTest::quadraticSolves_data() {
     row("z empty", "1", "2", "", "", "");
     row("e = 0", "0", "2", "3", "", "");
     row("all empty", "", "", "", "", "");
-    row("overflowing discriminant", "1e200", "1", "1e200", "", "");
+    // Roots right to the 15 digits shown, however large or small the numbers on the way.
+    row("f² much larger than 4·e·z", "1", "1e8", "1", "1E-08", "-100000000");
+    row("tiny e", "1e-300", "1", "1", "1", "-1E+300");
+    row("f² and 4·e·z overflow", "1e200", "1e200", "1e200", "0.618033988749895", "-1.61803398874989");
 }
 
 void SolverPagesTest::quadraticSolves() {
@@ -269,6 +273,18 @@ void SolverPagesTest::quadraticWarnsWhenThereIsNoRealRoot() {
     QCOMPARE(told.icon, InfoIcon::Information);
     QCOMPARE(label("x1gen")->text(), QStringLiteral("2"));
     QCOMPARE(label("x2gen")->text(), QStringLiteral("1"));
+}
+
+void SolverPagesTest::quadraticReplacesTheRootsOfTheEquationBefore() {
+    fillQuadratic(QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("-2"));
+    click(button("Command25"));
+    QCOMPARE(label("x1gen")->text(), QStringLiteral("2"));
+    // f² and 4·e·z are beyond the largest double; the roots are those of x² + x = 1.
+    fillQuadratic(QStringLiteral("1e200"), QStringLiteral("1e200"), QStringLiteral("1e200"));
+    click(button("Command25"));
+    QCOMPARE(label("x1gen")->text(), QStringLiteral("0.618033988749895"));
+    QCOMPARE(label("x2gen")->text(), QStringLiteral("-1.61803398874989"));
+    QVERIFY(m_platform->dialogs.shown().isEmpty());
 }
 
 void SolverPagesTest::quadraticKeepsItsRootsWhenAStepFails() {
