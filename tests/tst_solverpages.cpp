@@ -118,6 +118,9 @@ void SolverPagesTest::linearSolves_data() {
     row("abc and empty count as 0", {"1", "abc", "3", "", "1", "4"}, "3", "4");
     row("100元 counts as 100", {"100元", "0", "200", "0", "1", "1"}, "2", "1");
     row("exponent and radix", {"1e2", "0", "&HC8", "0", "&O10", "4"}, "2", "0.5");
+    row("full-width", {"１", "１", "３", "１", "－１", "１"}, "2", "1");
+    row("full-width point and exponent", {"０．１", "０．２", "０．３", "４Ｅ－１", "\u3000０．５", "０．６"},
+        "-1", "2");
     // No solution: the labels keep their (empty) captions.
     row("dependent", {"1", "2", "3", "2", "4", "6"}, "", "");
     row("untouched page", {"", "", "", "", "", ""}, "", "");
@@ -231,6 +234,8 @@ void SolverPagesTest::quadraticSolves_data() {
     row("D = 0", "1", "2", "-1", "-1", "-1");
     row("negative zero shown as 0", "-1", "0", "0", "0", "0");
     row("blanks around", " 1 ", " -3", "-2 ", "2", "1");
+    row("full-width", "１", "－３", "－２", "2", "1");
+    row("full-width point, exponent and spaces", "\u3000２\u3000", "１Ｅ０", "１．０", "0.5", "-1");
     // Strict reading: a box that is not exactly one number makes the roots fail.
     row("2abc", "2abc", "1", "1", "", "");
     row("1,5", "1", "1,5", "1", "", "");
