@@ -426,6 +426,9 @@ void TestDiskFileSystem::readOnlyDriveOnDisk() {
 
 // A name longer than the file system takes (255 bytes): refused for root too.
 void TestDiskFileSystem::nameTooLongOnDisk() {
+#ifndef Q_OS_LINUX
+    QSKIP("the errno of a long name is Linux's");
+#endif
     DiskFileSystem fs;
     FakeDialogs dialogs;
     dialogs.answer(DialogAnswer::Ok);
