@@ -43,6 +43,10 @@ bool writeFile(FileSystem &fs, const QString &logical, const QStringList &lines,
 
 const QString hostFile = QStringLiteral("D:\\本机IP地址及计算机名.txt");
 
+const QStringList hostLines = {QStringLiteral("本机IP地址为：192.168.1.10"),
+                               QStringLiteral("计算机名为：OFFICE-PC")};
+
+#ifdef Q_OS_LINUX
 // The host identity export, as its page runs it; gives the messages shown.
 QStringList exportHostIdentity(FileSystem &fs, const QStringList &lines) {
     FakeDialogs dialogs;
@@ -53,10 +57,6 @@ QStringList exportHostIdentity(FileSystem &fs, const QStringList &lines) {
     return dialogs.messages();
 }
 
-const QStringList hostLines = {QStringLiteral("本机IP地址为：192.168.1.10"),
-                               QStringLiteral("计算机名为：OFFICE-PC")};
-
-#ifdef Q_OS_LINUX
 // What a child process did: how it ended (as waitpid tells) and what it wrote back.
 struct ChildRun {
     int status = 0;
