@@ -29,8 +29,9 @@ bool isValidName(const QString &name) {
     return !name.endsWith(QLatin1Char(' ')) && !name.endsWith(QLatin1Char('.'));
 }
 
-// What errno (as left by the failing call) says about a failure.
-FileFailure failureFromErrno(int code) {
+} // namespace
+
+FileFailure DiskFileSystem::failureFromErrno(int code) {
     switch (code) {
     case EACCES:
     case EPERM:
@@ -53,8 +54,10 @@ FileFailure failureFromErrno(int code) {
     }
 }
 
+namespace {
+
 FileError errorFrom(const QSaveFile &file, int code) {
-    FileFailure kind = failureFromErrno(code);
+    FileFailure kind = DiskFileSystem::failureFromErrno(code);
     if (kind == FileFailure::Other) {
         // A write that failed for want of space does not always leave ENOSPC behind.
         const QStorageInfo storage(QFileInfo(file.fileName()).absolutePath());

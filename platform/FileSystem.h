@@ -44,6 +44,8 @@ public:
     static QString outputFolder();
     // The real path of a logical "D:\name" path, or an empty text when it is not one.
     static QString nativePath(const QString &logicalPath);
+    // What errno, as a failed open, write or close leaves it, says about the failure.
+    static FileFailure failureFromErrno(int code);
 };
 
 } // namespace morvela

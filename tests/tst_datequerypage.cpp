@@ -91,6 +91,10 @@ void TestDateQueryPage::queries_data() {
     QTest::newRow("2000-12-31") << QStringLiteral("2000-12-31") << QStringLiteral("这一天是星期天。") << 54
                                 << 366;
     QTest::newRow("2006-1-1") << QStringLiteral("2006-1-1") << QStringLiteral("这一天是星期天。") << 1 << 1;
+    QTest::newRow("full-width digits")
+        << QStringLiteral("２００９-８-１") << QStringLiteral("这一天是星期六。") << 31 << 213;
+    QTest::newRow("full-width digits and slashes")
+        << QStringLiteral("２０００／１２／３１") << QStringLiteral("这一天是星期天。") << 54 << 366;
     QTest::newRow("starting text") << startingText << QString() << 0 << 0;
     QTest::newRow("empty") << QString() << QString() << 0 << 0;
     QTest::newRow("blanks only") << QStringLiteral("   ") << QString() << 0 << 0;

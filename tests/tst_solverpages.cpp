@@ -46,6 +46,7 @@ private Q_SLOTS:
     void quadraticSolves_data();
     void quadraticSolves();
     void quadraticWarnsWhenThereIsNoRealRoot();
+    void quadraticReplacesTheRootsOfTheEquationBefore();
     void quadraticKeepsItsRootsWhenAStepFails();
     void quadraticClearCancelled();
     void quadraticClearConfirmed();
@@ -117,6 +118,9 @@ void SolverPagesTest::linearSolves_data() {
     row("abc and empty count as 0", {"1", "abc", "3", "", "1", "4"}, "3", "4");
     row("100元 counts as 100", {"100元", "0", "200", "0", "1", "1"}, "2", "1");
     row("exponent and radix", {"1e2", "0", "&HC8", "0", "&O10", "4"}, "2", "0.5");
+    row("full-width", {"１", "１", "３", "１", "－１", "１"}, "2", "1");
+    row("full-width point and exponent", {"０．１", "０．２", "０．３", "４Ｅ－１", "\u3000０．５", "０．６"},
+        "-1", "2");
     // No solution: the labels keep their (empty) captions.
     row("dependent", {"1", "2", "3", "2", "4", "6"}, "", "");
     row("untouched page", {"", "", "", "", "", ""}, "", "");
@@ -230,6 +234,8 @@ void SolverPagesTest::quadraticSolves_data() {
     row("D = 0", "1", "2", "-1", "-1", "-1");
     row("negative zero shown as 0", "-1", "0", "0", "0", "0");
     row("blanks around", " 1 ", " -3", "-2 ", "2", "1");
+    row("full-width", "１", "－３", "－２", "2", "1");
+    row("full-width point, exponent and spaces", "\u3000２\u3000", "１Ｅ０", "１．０", "0.5", "-1");
     // Strict reading: a box that is not exactly one number makes the roots fail.
     row("2abc", "2abc", "1", "1", "", "");
     row("1,5", "1", "1,5", "1", "", "");
@@ -238,7 +244,10 @@ void SolverPagesTest::quadraticSolves_data() {
     row("z empty", "1", "2", "", "", "");
     row("e = 0", "0", "2", "3", "", "");
     row("all empty", "", "", "", "", "");
-    row("overflowing discriminant", "1e200", "1", "1e200", "", "");
+    // Roots right to the 15 digits shown, however large or small the numbers on the way.
+    row("f² much larger than 4·e·z", "1", "1e8", "1", "1E-08", "-100000000");
+    row("tiny e", "1e-300", "1", "1", "1", "-1E+300");
+    row("f² and 4·e·z overflow", "1e200", "1e200", "1e200", "0.618033988749895", "-1.61803398874989");
 }
 
 void SolverPagesTest::quadraticSolves() {
@@ -269,6 +278,18 @@ void SolverPagesTest::quadraticWarnsWhenThereIsNoRealRoot() {
     QCOMPARE(told.icon, InfoIcon::Information);
     QCOMPARE(label("x1gen")->text(), QStringLiteral("2"));
     QCOMPARE(label("x2gen")->text(), QStringLiteral("1"));
+}
+
+void SolverPagesTest::quadraticReplacesTheRootsOfTheEquationBefore() {
+    fillQuadratic(QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("-2"));
+    click(button("Command25"));
+    QCOMPARE(label("x1gen")->text(), QStringLiteral("2"));
+    // f² and 4·e·z are beyond the largest double; the roots are those of x² + x = 1.
+    fillQuadratic(QStringLiteral("1e200"), QStringLiteral("1e200"), QStringLiteral("1e200"));
+    click(button("Command25"));
+    QCOMPARE(label("x1gen")->text(), QStringLiteral("0.618033988749895"));
+    QCOMPARE(label("x2gen")->text(), QStringLiteral("-1.61803398874989"));
+    QVERIFY(m_platform->dialogs.shown().isEmpty());
 }
 
 void SolverPagesTest::quadraticKeepsItsRootsWhenAStepFails() {
