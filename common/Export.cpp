@@ -15,6 +15,8 @@ QString reasonText(const FileError &error) {
         return QStringLiteral("没有写入该文件的权限，或D盘是只读的。");
     case FileFailure::DiskFull:
         return QStringLiteral("D盘空间不足。");
+    case FileFailure::TooLarge:
+        return QStringLiteral("文件超出了系统允许的大小。");
     case FileFailure::BadName:
         return QStringLiteral("文件名不能用于D盘上的文件。");
     case FileFailure::None:

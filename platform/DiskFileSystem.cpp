@@ -42,6 +42,8 @@ FileFailure DiskFileSystem::failureFromErrno(int code) {
     case EDQUOT:
 #endif
         return FileFailure::DiskFull;
+    case EFBIG: // beyond the file-size limit the system sets for this process (ulimit -f)
+        return FileFailure::TooLarge;
     case ENAMETOOLONG:
     case EINVAL:
     case EILSEQ:

@@ -8,7 +8,7 @@
 namespace morvela {
 
 // Why a file could not be written, as far as the platform can tell.
-enum class FileFailure { None, NoDrive, NoPermission, DiskFull, BadName, Other };
+enum class FileFailure { None, NoDrive, NoPermission, DiskFull, TooLarge, BadName, Other };
 
 struct FileError {
     FileFailure kind = FileFailure::None;

@@ -289,6 +289,8 @@ void TestDiskFileSystem::writeRefusedAtCloseKeepsEarlierFile() {
     QCOMPARE(result, ExportResult::Failed);
     QVERIFY2(dialogs.messages().value(0).startsWith(QStringLiteral("保存失败！")),
              qPrintable(dialogs.messages().value(0)));
+    QVERIFY2(dialogs.messages().value(0).contains(QStringLiteral("文件超出了系统允许的大小。")),
+             qPrintable(dialogs.messages().value(0)));
     QCOMPARE(readAll(DiskFileSystem::nativePath(logical)), QByteArray("earlier\r\n"));
     QCOMPARE(QDir(m_drive).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 1);
 #else
@@ -361,7 +363,7 @@ void TestDiskFileSystem::errnoMeansReason_data() {
     QTest::newRow("ENOENT, no such folder") << int(ENOENT) << FileFailure::NoDrive;
     QTest::newRow("ENOTDIR, not a folder") << int(ENOTDIR) << FileFailure::NoDrive;
     QTest::newRow("EIO, input/output error") << int(EIO) << FileFailure::Other;
-    QTest::newRow("EFBIG, file too large") << int(EFBIG) << FileFailure::Other;
+    QTest::newRow("EFBIG, file too large") << int(EFBIG) << FileFailure::TooLarge;
     QTest::newRow("no code") << 0 << FileFailure::Other;
 }
 

@@ -132,6 +132,7 @@ void TestExport::warningNamesTheReason_data() {
     QTest::newRow("no drive") << FileFailure::NoDrive << QStringLiteral("找不到D盘");
     QTest::newRow("no permission") << FileFailure::NoPermission << QStringLiteral("没有写入该文件的权限");
     QTest::newRow("disk full") << FileFailure::DiskFull << QStringLiteral("空间不足");
+    QTest::newRow("too large") << FileFailure::TooLarge << QStringLiteral("超出了系统允许的大小");
     QTest::newRow("bad name") << FileFailure::BadName << QStringLiteral("文件名");
     QTest::newRow("other") << FileFailure::Other << QStringLiteral("写入文件时出错");
 }
