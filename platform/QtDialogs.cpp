@@ -19,8 +19,11 @@ public:
           m_refuseEscape(refuseEscape) {
         setWindowModality(Qt::ApplicationModal);
         setTextFormat(Qt::PlainText);
+        // A title bar with the title alone: without CustomizeWindowHint the window manager would add its
+        // own close box, which could not close this form.
         if (refuseEscape)
-            setWindowFlag(Qt::WindowCloseButtonHint, false);
+            setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint);
     }
 
 protected:
