@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/Accessibility.h"
 #include "app/ControlInventory.h"
 #include "app/Fonts.h"
 #include "app/PictureLabel.h"
@@ -167,6 +168,7 @@ MainWindow::MainWindow(Services &services, QWidget *parent, PageBuilding buildin
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_services(services), m_building(building) {
     installFontSubstitutions();
+    installAccessibleInterfaces();
     setWindowTitle(AppTitle);
     // The program's icon, already loaded when main() set it for the whole application.
     const QIcon programIcon = QGuiApplication::windowIcon();

@@ -846,10 +846,14 @@ void MainWindowTest::picturesAreDecodedOnceWhenTheirPageIsFirstShown() {
 
 void MainWindowTest::picturesAreNamedForAssistiveTools() {
     WindowFixture f;
+    // The welcome picture carries words and the about page's emblem stands for the program; every other
+    // picture only decorates its page and has no name.
     QCOMPARE(f.find(u"Image1"_s)->accessibleName(), u"欢迎使用"_s);
+    QCOMPARE(f.find(u"Image12"_s)->accessibleName(), u"日历徽标"_s);
     for (const Row &row : inventory()) {
-        if (qstrcmp(row.kind, "picture") == 0)
-            QVERIFY2(!f.find(row.name)->accessibleName().isEmpty(), row.name);
+        if (qstrcmp(row.kind, "picture") == 0 && qstrcmp(row.name, "Image1") != 0 &&
+            qstrcmp(row.name, "Image12") != 0)
+            QVERIFY2(f.find(row.name)->accessibleName().isEmpty(), row.name);
     }
 }
 
@@ -861,12 +865,12 @@ void MainWindowTest::controlsAreNamedForAssistiveTools_data() {
     QTest::newRow("slot 06:00: its time") << u"Text2"_s << u"06：00"_s;
     QTest::newRow("slot 06:30: its time") << u"Text19"_s << u"06：30"_s;
     QTest::newRow("slot 22:30: its time") << u"Text35"_s << u"22：30"_s;
-    QTest::newRow("equation box: its tooltip") << u"m"_s << u"请输入方程①的得数"_s;
-    QTest::newRow("equation box e: its tooltip") << u"e"_s << u"请输入x二次项的系数"_s;
+    QTest::newRow("equation box: its equation and what it holds") << u"m"_s << u"第一个方程：得数"_s;
+    QTest::newRow("equation box e: what it holds") << u"e"_s << u"x二次项的系数"_s;
     QTest::newRow("verb box: its caption") << u"dc"_s << u"动词原型："_s;
     QTest::newRow("rebate spend: its caption") << u"mai"_s << u"返卷规则：买"_s;
     QTest::newRow("rebate voucher: its caption") << u"fan"_s << u"返"_s;
-    QTest::newRow("discount: the caption after it") << u"zhe"_s << u"折"_s;
+    QTest::newRow("discount: the captions around it") << u"zhe"_s << u"相当于打…折"_s;
     QTest::newRow("address: its caption") << u"ip"_s << u"本机IP地址为："_s;
     QTest::newRow("computer name: its caption") << u"cname"_s << u"计算机名为："_s;
     QTest::newRow("date box") << u"Text1"_s << u"日期"_s;
