@@ -20,8 +20,6 @@ public:
     HandlerEntry &operator=(const HandlerEntry &) = delete;
 
     bool admitted() const { return m_admitted; }
-    // Whether a handler is running now.
-    static bool busy() { return s_running; }
 
 private:
     bool m_admitted;
