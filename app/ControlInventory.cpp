@@ -42,7 +42,8 @@ ControlSpec picture(const QString &name, const QString &resource, const QString 
     return c;
 }
 
-// A full-page background picture of an inner tab page.
+// A full-page background picture of an inner tab page. Without an accessible name a picture only
+// decorates, and assistive tools leave it out.
 ControlSpec background(const QString &name, const QString &resource, const QString &accessibleName,
                        bool shown = true) {
     return picture(name, resource, accessibleName, shown, 0, 360, 14805, 8055);
@@ -120,7 +121,7 @@ PageSpec schedulePage() {
     const FontSpec def = defaultFont();
     const auto none = Colours::System;
     QList<ControlSpec> c{
-        background(u"Image2"_s, u":/pictures/schedule.bmp"_s, u"日程表"_s),
+        background(u"Image2"_s, u":/pictures/schedule.bmp"_s, {}),
         label(u"min0"_s, u"+0 min"_s, Song12, Colours::Transparent, false, 4680, 840, 735, 255, 136),
         label(u"min30"_s, u"+30 min"_s, Song12, Colours::Transparent, false, 10200, 840, 855, 255, 137),
         button(u"ks"_s, u"开始始制作日程表"_s, def, none, true, 5760, 3840, 3375, 375, 140),
@@ -137,7 +138,7 @@ PageSpec dateQueryPage() {
     return {u"日期查询"_s,
             u"DateQueryPage"_s,
             {
-                background(u"Image3"_s, u":/pictures/datequery.bmp"_s, u"日期查询"_s),
+                background(u"Image3"_s, u":/pictures/datequery.bmp"_s, {}),
                 textBox(u"Text1"_s, u"请输入日期（yyyy-mm-dd）"_s, {}, Song12, none, true, 3960, 2280, 3375,
                         375, 8, u"日期"_s),
                 button(u"Command17"_s, u"同步为今日日期"_s, def, none, true, 7440, 2280, 3375, 375, 7),
@@ -165,7 +166,7 @@ PageSpec mailPage() {
     std::sort(buttons.begin(), buttons.end(), [](const ControlSpec &a, const ControlSpec &b) {
         return a.top != b.top ? a.top < b.top : a.left < b.left;
     });
-    QList<ControlSpec> controls{background(u"Image4"_s, u":/pictures/mail.bmp"_s, u"电子邮件"_s)};
+    QList<ControlSpec> controls{background(u"Image4"_s, u":/pictures/mail.bmp"_s, {})};
     controls.append(buttons);
     return {u"电子邮件"_s, u"MailPage"_s, controls};
 }
@@ -177,8 +178,8 @@ PageSpec stickyNotePage() {
     return {u"便纸条"_s,
             u"StickyNotePage"_s,
             {
-                background(u"wbzt"_s, u":/pictures/note.bmp"_s, u"便纸条"_s),
-                background(u"ybzt"_s, u":/pictures/note-card.bmp"_s, u"便纸条卡片"_s, false),
+                background(u"wbzt"_s, u":/pictures/note.bmp"_s, {}),
+                background(u"ybzt"_s, u":/pictures/note-card.bmp"_s, {}, false),
                 control(ControlKind::MultiLineTextBox, u"Text36"_s, {}, {}, Song105, none, false, 5400, 2400,
                         4095, 3375, 142, u"便纸条"_s),
                 button(u"qhbzt"_s, u"新建一个便纸条"_s, def, none, true, 5760, 3840, 3375, 375, 141),
@@ -191,60 +192,63 @@ PageSpec linearSystemPage() {
     const auto black = Colours::TransparentBlackText;
     const auto white = Colours::BlackOnWhite;
     const auto face = Colours::ButtonFace;
-    return {
-        u"二元一次方程计算器"_s,
-        u"LinearSystemPage"_s,
-        {
-            background(u"Image6"_s, ToolsPicture, u"二元一次方程计算器"_s),
-            label(u"Label10"_s, u"｛"_s, Kai48Bold, black, true, 0, 1320, 735, 975, 41),
-            textBox(u"a"_s, {}, u"请输入x的系数"_s, Kai14Bold, white, true, 840, 1320, 1575, 405, 32, {}),
-            label(u"Label2"_s, u"x+"_s, Hei18Bold, black, true, 2520, 1320, 495, 375, 40),
-            textBox(u"b"_s, {}, u"请输入y的系数"_s, Kai14Bold, white, true, 3000, 1320, 1575, 405, 27, {}),
-            label(u"Label3"_s, u"y="_s, Hei18Bold, black, true, 4680, 1320, 495, 375, 37),
-            textBox(u"m"_s, {}, u"请输入方程①的得数"_s, Kai14Bold, white, true, 5160, 1320, 1575, 405, 28,
-                    {}),
-            textBox(u"c"_s, {}, u"请输入x的系数"_s, Kai14Bold, white, true, 840, 1920, 1575, 405, 29, {}),
-            label(u"Label4"_s, u"x+"_s, Hei18Bold, black, true, 2520, 1920, 495, 375, 38),
-            textBox(u"d"_s, {}, u"请输入y的系数"_s, Kai14Bold, white, true, 3000, 1920, 1575, 405, 30, {}),
-            label(u"Label5"_s, u"y="_s, Hei18Bold, black, true, 4680, 1920, 495, 375, 39),
-            textBox(u"n"_s, {}, u"请输入方程②的得数"_s, Kai14Bold, white, true, 5160, 1920, 1575, 405, 31,
-                    {}),
-            button(u"Command22"_s, u"计算"_s, Song12, face, true, 2640, 3360, 1095, 495, 26),
-            button(u"Command23"_s, u"清空"_s, Song12, face, true, 3840, 3360, 1095, 495, 43),
-            label(u"Label8"_s, u"｛"_s, Kai48Bold, black, true, 2760, 6120, 735, 975, 42),
-            label(u"Label6"_s, u"x="_s, Hei18Bold, black, true, 3600, 6120, 495, 375, 35),
-            label(u"xgen"_s, {}, Kai15Bold, black, true, 4080, 6120, 10575, 375, 34),
-            label(u"Label7"_s, u"y="_s, Hei18Bold, black, true, 3600, 6600, 495, 375, 36),
-            label(u"ygen"_s, {}, Kai15Bold, black, true, 4080, 6600, 10575, 375, 33),
-        }};
+    return {u"二元一次方程计算器"_s,
+            u"LinearSystemPage"_s,
+            {
+                background(u"Image6"_s, ToolsPicture, {}),
+                label(u"Label10"_s, u"｛"_s, Kai48Bold, black, true, 0, 1320, 735, 975, 41),
+                textBox(u"a"_s, {}, u"请输入x的系数"_s, Kai14Bold, white, true, 840, 1320, 1575, 405, 32,
+                        u"第一个方程：x的系数"_s),
+                label(u"Label2"_s, u"x+"_s, Hei18Bold, black, true, 2520, 1320, 495, 375, 40),
+                textBox(u"b"_s, {}, u"请输入y的系数"_s, Kai14Bold, white, true, 3000, 1320, 1575, 405, 27,
+                        u"第一个方程：y的系数"_s),
+                label(u"Label3"_s, u"y="_s, Hei18Bold, black, true, 4680, 1320, 495, 375, 37),
+                textBox(u"m"_s, {}, u"请输入方程①的得数"_s, Kai14Bold, white, true, 5160, 1320, 1575, 405, 28,
+                        u"第一个方程：得数"_s),
+                textBox(u"c"_s, {}, u"请输入x的系数"_s, Kai14Bold, white, true, 840, 1920, 1575, 405, 29,
+                        u"第二个方程：x的系数"_s),
+                label(u"Label4"_s, u"x+"_s, Hei18Bold, black, true, 2520, 1920, 495, 375, 38),
+                textBox(u"d"_s, {}, u"请输入y的系数"_s, Kai14Bold, white, true, 3000, 1920, 1575, 405, 30,
+                        u"第二个方程：y的系数"_s),
+                label(u"Label5"_s, u"y="_s, Hei18Bold, black, true, 4680, 1920, 495, 375, 39),
+                textBox(u"n"_s, {}, u"请输入方程②的得数"_s, Kai14Bold, white, true, 5160, 1920, 1575, 405, 31,
+                        u"第二个方程：得数"_s),
+                button(u"Command22"_s, u"计算"_s, Song12, face, true, 2640, 3360, 1095, 495, 26),
+                button(u"Command23"_s, u"清空"_s, Song12, face, true, 3840, 3360, 1095, 495, 43),
+                label(u"Label8"_s, u"｛"_s, Kai48Bold, black, true, 2760, 6120, 735, 975, 42),
+                label(u"Label6"_s, u"x="_s, Hei18Bold, black, true, 3600, 6120, 495, 375, 35),
+                label(u"xgen"_s, {}, Kai15Bold, black, true, 4080, 6120, 10575, 375, 34),
+                label(u"Label7"_s, u"y="_s, Hei18Bold, black, true, 3600, 6600, 495, 375, 36),
+                label(u"ygen"_s, {}, Kai15Bold, black, true, 4080, 6600, 10575, 375, 33),
+            }};
 }
 
 PageSpec quadraticPage() {
     const auto black = Colours::TransparentBlackText;
     const auto white = Colours::BlackOnWhite;
     const auto face = Colours::ButtonFace;
-    return {
-        u"一元二次方程计算器"_s,
-        u"QuadraticPage"_s,
-        {
-            background(u"Image7"_s, ToolsPicture, u"一元二次方程计算器"_s),
-            textBox(u"e"_s, {}, u"请输入x二次项的系数"_s, Kai14Bold, white, true, 480, 1560, 1575, 405, 48,
-                    {}),
-            label(u"Label13"_s, u"x^2+"_s, Hei18Bold, black, true, 2160, 1560, 855, 375, 51),
-            textBox(u"f"_s, {}, u"请输入x一次项的系数"_s, Kai14Bold, white, true, 3000, 1560, 1575, 405, 50,
-                    {}),
-            label(u"Label14"_s, u"x="_s, Hei18Bold, black, true, 4680, 1560, 495, 375, 52),
-            textBox(u"z"_s, {}, u"请输入方程的得数"_s, Kai14Bold, white, true, 5160, 1560, 1575, 405, 49, {}),
-            button(u"Command25"_s, u"计算"_s, Song12, face, true, 2640, 3360, 1095, 495, 54),
-            button(u"Command24"_s, u"清空"_s, Song12, face, true, 3840, 3360, 1095, 495, 53),
-            label(u"Label15"_s, u"｛"_s, Kai48Bold, black, true, 2760, 6120, 735, 975, 55),
-            label(u"Label17"_s, u"x1="_s, Hei18Bold, black, true, 3600, 6120, 615, 375, 57),
-            label(u"x1gen"_s, {}, Kai15Bold, black, true, 4320, 6120, 10335, 375, 58),
-            label(u"Label16"_s, u"x2="_s, Hei18Bold, black, true, 3600, 6600, 615, 375, 56),
-            label(u"x2gen"_s, {}, Kai15Bold, black, true, 4320, 6600, 10335, 375, 59),
-            label(u"x1fgen"_s, {}, Kai15Bold, black, true, 4320, 6960, 10335, 375, 61),
-            label(u"x2fgen"_s, {}, Kai15Bold, black, true, 4320, 7440, 10335, 375, 60),
-        }};
+    return {u"一元二次方程计算器"_s,
+            u"QuadraticPage"_s,
+            {
+                background(u"Image7"_s, ToolsPicture, {}),
+                textBox(u"e"_s, {}, u"请输入x二次项的系数"_s, Kai14Bold, white, true, 480, 1560, 1575, 405,
+                        48, u"x二次项的系数"_s),
+                label(u"Label13"_s, u"x^2+"_s, Hei18Bold, black, true, 2160, 1560, 855, 375, 51),
+                textBox(u"f"_s, {}, u"请输入x一次项的系数"_s, Kai14Bold, white, true, 3000, 1560, 1575, 405,
+                        50, u"x一次项的系数"_s),
+                label(u"Label14"_s, u"x="_s, Hei18Bold, black, true, 4680, 1560, 495, 375, 52),
+                textBox(u"z"_s, {}, u"请输入方程的得数"_s, Kai14Bold, white, true, 5160, 1560, 1575, 405, 49,
+                        u"方程的得数"_s),
+                button(u"Command25"_s, u"计算"_s, Song12, face, true, 2640, 3360, 1095, 495, 54),
+                button(u"Command24"_s, u"清空"_s, Song12, face, true, 3840, 3360, 1095, 495, 53),
+                label(u"Label15"_s, u"｛"_s, Kai48Bold, black, true, 2760, 6120, 735, 975, 55),
+                label(u"Label17"_s, u"x1="_s, Hei18Bold, black, true, 3600, 6120, 615, 375, 57),
+                label(u"x1gen"_s, {}, Kai15Bold, black, true, 4320, 6120, 10335, 375, 58),
+                label(u"Label16"_s, u"x2="_s, Hei18Bold, black, true, 3600, 6600, 615, 375, 56),
+                label(u"x2gen"_s, {}, Kai15Bold, black, true, 4320, 6600, 10335, 375, 59),
+                label(u"x1fgen"_s, {}, Kai15Bold, black, true, 4320, 6960, 10335, 375, 61),
+                label(u"x2fgen"_s, {}, Kai15Bold, black, true, 4320, 7440, 10335, 375, 60),
+            }};
 }
 
 PageSpec verbLookupPage() {
@@ -253,7 +257,7 @@ PageSpec verbLookupPage() {
     return {u"不规则动词查询器"_s,
             u"VerbLookupPage"_s,
             {
-                background(u"Image8"_s, ToolsPicture, u"不规则动词查询器"_s),
+                background(u"Image8"_s, ToolsPicture, {}),
                 label(u"Label20"_s, u"动词原型："_s, Song14Bold, black, true, 480, 1560, 1575, 375, 69),
                 textBox(u"dc"_s, {}, {}, Kai14Bold, Colours::BlackOnWhite, true, 1920, 1560, 4815, 405, 62,
                         u"动词原型："_s),
@@ -274,7 +278,7 @@ PageSpec rebatePage() {
         u"返卷→打折转换器"_s,
         u"RebatePage"_s,
         {
-            background(u"Image9"_s, ToolsPicture, u"返卷→打折转换器"_s),
+            background(u"Image9"_s, ToolsPicture, {}),
             label(u"Label23"_s, u"返卷规则：买"_s, Song14Bold, black, true, 480, 1560, 1815, 375, 76),
             textBox(u"mai"_s, {}, {}, Kai14Bold, white, true, 2400, 1560, 1935, 405, 78, u"返卷规则：买"_s),
             label(u"Label24"_s, u"返"_s, Song14Bold, black, true, 4440, 1560, 375, 375, 79),
@@ -282,7 +286,7 @@ PageSpec rebatePage() {
             button(u"Command31"_s, u"转换"_s, Song12, face, true, 2640, 3360, 1095, 495, 81),
             button(u"Command30"_s, u"清空"_s, Song12, face, true, 3840, 3360, 1095, 495, 80),
             label(u"Label25"_s, u"相当于打"_s, Song14Bold, black, true, 3360, 6480, 1215, 375, 82),
-            textBox(u"zhe"_s, {}, {}, Kai14Bold, white, true, 4680, 6480, 1935, 405, 83, u"折"_s),
+            textBox(u"zhe"_s, {}, {}, Kai14Bold, white, true, 4680, 6480, 1935, 405, 83, u"相当于打…折"_s),
             label(u"Label26"_s, u"折"_s, Song14Bold, black, true, 6720, 6480, 375, 375, 84),
         }};
 }
@@ -296,7 +300,7 @@ PageSpec hostInfoPage() {
         u"IP地址、计算机名获取器"_s,
         u"HostInfoPage"_s,
         {
-            background(u"Image10"_s, ToolsPicture, u"IP地址、计算机名获取器"_s),
+            background(u"Image10"_s, ToolsPicture, {}),
             label(u"Label21"_s, u"本机IP地址为："_s, Song14Bold, black, true, 480, 1560, 2175, 375, 70),
             textBox(u"ip"_s, {}, {}, Song14Bold, none, true, 2520, 1560, 4215, 405, 71, u"本机IP地址为："_s),
             label(u"Label22"_s, u"计算机名为："_s, Song14Bold, black, true, 480, 2160, 1815, 375, 72),
@@ -315,7 +319,7 @@ PageSpec aboutPage() {
         u"关于"_s,
         u"AboutPage"_s,
         {
-            picture(u"Image11"_s, u":/pictures/about.bmp"_s, u"关于"_s, true, 0, 360, 14850, 8445),
+            picture(u"Image11"_s, u":/pictures/about.bmp"_s, {}, true, 0, 360, 14850, 8445),
             picture(u"Image12"_s, u":/pictures/emblem.bmp"_s, u"日历徽标"_s, true, 960, 1560, 885, 870),
             label(u"Label1"_s, u"名称："_s + AppTitle, Song12, white, true, 2280, 1680, 3495, 255, 44),
             label(u"Label9"_s, u"版本：1.00"_s, Song12, white, true, 2280, 2160, 1215, 255, 45),

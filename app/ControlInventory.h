@@ -44,7 +44,8 @@ struct ControlSpec {
     int left = 0, top = 0, width = 0, height = 0; // twips, from the tab control's top-left corner
     int tabIndex = -1;                            // place in the keyboard order; -1 for pictures
     QString picture;                              // a picture's resource
-    QString accessibleName;                       // for controls whose text does not name them
+    QString
+        accessibleName; // for controls whose text does not name them; none on a picture that only decorates
 };
 
 struct TabControlSpec;

@@ -2,6 +2,7 @@
 
 #include "common/Controls.h"
 #include "common/DateTexts.h"
+#include "common/HandlerEntry.h"
 #include "dates/DateQuery.h"
 #include "dates/SeasonQuery.h"
 #include "platform/Clock.h"
@@ -16,16 +17,11 @@ namespace morvela {
 
 DateQueryHandlers::DateQueryHandlers(QWidget *window, Services &services)
     : QObject(window), m_services(services), m_text1(control<QLineEdit>(window, "Text1")) {
-    connect(control<QPushButton>(window, "Command17"), &QPushButton::clicked, this,
-            &DateQueryHandlers::Command17_Click);
-    connect(control<QPushButton>(window, "Command18"), &QPushButton::clicked, this,
-            &DateQueryHandlers::Command18_Click);
-    connect(control<QPushButton>(window, "Command19"), &QPushButton::clicked, this,
-            &DateQueryHandlers::Command19_Click);
-    connect(control<QPushButton>(window, "Command20"), &QPushButton::clicked, this,
-            &DateQueryHandlers::Command20_Click);
-    connect(control<QPushButton>(window, "Command21"), &QPushButton::clicked, this,
-            &DateQueryHandlers::Command21_Click);
+    connectClick(control<QPushButton>(window, "Command17"), this, &DateQueryHandlers::Command17_Click);
+    connectClick(control<QPushButton>(window, "Command18"), this, &DateQueryHandlers::Command18_Click);
+    connectClick(control<QPushButton>(window, "Command19"), this, &DateQueryHandlers::Command19_Click);
+    connectClick(control<QPushButton>(window, "Command20"), this, &DateQueryHandlers::Command20_Click);
+    connectClick(control<QPushButton>(window, "Command21"), this, &DateQueryHandlers::Command21_Click);
 }
 
 void DateQueryHandlers::Command17_Click() {

@@ -2,6 +2,7 @@
 
 #include "common/Controls.h"
 #include "common/Export.h"
+#include "common/HandlerEntry.h"
 #include "hostinfo/HostIdentityFile.h"
 #include "platform/HostIdentitySource.h"
 #include "platform/Services.h"
@@ -15,10 +16,8 @@ namespace morvela {
 HostInfoHandlers::HostInfoHandlers(QWidget *window, Services &services)
     : QObject(window), m_services(services), m_ip(control<QLineEdit>(window, "ip")),
       m_cname(control<QLineEdit>(window, "cname")) {
-    connect(control<QPushButton>(window, "Command28"), &QPushButton::clicked, this,
-            &HostInfoHandlers::Command28_Click);
-    connect(control<QPushButton>(window, "Command29"), &QPushButton::clicked, this,
-            &HostInfoHandlers::Command29_Click);
+    connectClick(control<QPushButton>(window, "Command28"), this, &HostInfoHandlers::Command28_Click);
+    connectClick(control<QPushButton>(window, "Command29"), this, &HostInfoHandlers::Command29_Click);
 }
 
 void HostInfoHandlers::refreshBoxes() {

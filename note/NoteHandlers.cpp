@@ -2,6 +2,7 @@
 
 #include "common/Controls.h"
 #include "common/Export.h"
+#include "common/HandlerEntry.h"
 #include "note/NoteFile.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -19,9 +20,9 @@ NoteHandlers::NoteHandlers(QWidget *window, Services &services)
       m_ybzt(control<QLabel>(window, "ybzt")), m_text36(control<QPlainTextEdit>(window, "Text36")),
       m_qhbzt(control<QPushButton>(window, "qhbzt")), m_bcbzt(control<QPushButton>(window, "bcbzt")),
       m_qkbzt(control<QPushButton>(window, "qkbzt")) {
-    connect(m_qhbzt, &QPushButton::clicked, this, &NoteHandlers::qhbzt_Click);
-    connect(m_bcbzt, &QPushButton::clicked, this, &NoteHandlers::bcbzt_Click);
-    connect(m_qkbzt, &QPushButton::clicked, this, &NoteHandlers::qkbzt_Click);
+    connectClick(m_qhbzt, this, &NoteHandlers::qhbzt_Click);
+    connectClick(m_bcbzt, this, &NoteHandlers::bcbzt_Click);
+    connectClick(m_qkbzt, this, &NoteHandlers::qkbzt_Click);
 }
 
 // Puts an empty note card on the page.

@@ -25,7 +25,8 @@ public:
     virtual void InfoBox(const QString &prompt, InfoIcon icon) = 0;
 };
 
-// The real dialogs: QMessageBoxes that are modal to the whole application.
+// The real dialogs: QMessageBoxes that are modal to the whole application. While one is up, the window
+// set as its parent is disabled, as the system disables the owner of a modal box.
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget *parent = nullptr) : m_parent(parent) {}

@@ -2,6 +2,7 @@
 
 #include "common/AppTexts.h"
 #include "common/Controls.h"
+#include "common/HandlerEntry.h"
 #include "common/NumberForms.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -16,10 +17,8 @@ namespace morvela {
 RebateHandlers::RebateHandlers(QWidget *window, Services &services)
     : QObject(window), m_services(services), m_mai(control<QLineEdit>(window, "mai")),
       m_fan(control<QLineEdit>(window, "fan")), m_zhe(control<QLineEdit>(window, "zhe")) {
-    connect(control<QPushButton>(window, "Command31"), &QPushButton::clicked, this,
-            &RebateHandlers::Command31_Click);
-    connect(control<QPushButton>(window, "Command30"), &QPushButton::clicked, this,
-            &RebateHandlers::Command30_Click);
+    connectClick(control<QPushButton>(window, "Command31"), this, &RebateHandlers::Command31_Click);
+    connectClick(control<QPushButton>(window, "Command30"), this, &RebateHandlers::Command30_Click);
 }
 
 // "转换": the warning for a rule whose numbers are not both above 0; otherwise the boxes are read again

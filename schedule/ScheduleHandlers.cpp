@@ -2,6 +2,7 @@
 
 #include "common/Controls.h"
 #include "common/Export.h"
+#include "common/HandlerEntry.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -28,9 +29,9 @@ ScheduleHandlers::ScheduleHandlers(QWidget *window, Services &services)
     m_qk = control<QPushButton>(window, "qk");
     m_bc = control<QPushButton>(window, "bc");
 
-    connect(m_ks, &QPushButton::clicked, this, &ScheduleHandlers::ks_Click);
-    connect(m_qk, &QPushButton::clicked, this, &ScheduleHandlers::qk_Click);
-    connect(m_bc, &QPushButton::clicked, this, &ScheduleHandlers::bc_Click);
+    connectClick(m_ks, this, &ScheduleHandlers::ks_Click);
+    connectClick(m_qk, this, &ScheduleHandlers::qk_Click);
+    connectClick(m_bc, this, &ScheduleHandlers::bc_Click);
 }
 
 // Reveals the grid for good: the start button hides itself and nothing shows it again.

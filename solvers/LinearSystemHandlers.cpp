@@ -2,6 +2,7 @@
 
 #include "common/AppTexts.h"
 #include "common/Controls.h"
+#include "common/HandlerEntry.h"
 #include "common/NumberForms.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -20,10 +21,8 @@ LinearSystemHandlers::LinearSystemHandlers(QWidget *window, Services &services)
       m_c(control<QLineEdit>(window, "c")), m_d(control<QLineEdit>(window, "d")),
       m_n(control<QLineEdit>(window, "n")), m_xgen(control<QLabel>(window, "xgen")),
       m_ygen(control<QLabel>(window, "ygen")) {
-    connect(control<QPushButton>(window, "Command22"), &QPushButton::clicked, this,
-            &LinearSystemHandlers::Command22_Click);
-    connect(control<QPushButton>(window, "Command23"), &QPushButton::clicked, this,
-            &LinearSystemHandlers::Command23_Click);
+    connectClick(control<QPushButton>(window, "Command22"), this, &LinearSystemHandlers::Command22_Click);
+    connectClick(control<QPushButton>(window, "Command23"), this, &LinearSystemHandlers::Command23_Click);
 }
 
 // "计算": x, then y, each from a fresh reading of the six boxes. A result without a value leaves its

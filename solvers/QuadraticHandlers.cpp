@@ -2,6 +2,7 @@
 
 #include "common/AppTexts.h"
 #include "common/Controls.h"
+#include "common/HandlerEntry.h"
 #include "common/NumberForms.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -18,10 +19,8 @@ QuadraticHandlers::QuadraticHandlers(QWidget *window, Services &services)
     : QObject(window), m_services(services), m_e(control<QLineEdit>(window, "e")),
       m_f(control<QLineEdit>(window, "f")), m_z(control<QLineEdit>(window, "z")),
       m_x1gen(control<QLabel>(window, "x1gen")), m_x2gen(control<QLabel>(window, "x2gen")) {
-    connect(control<QPushButton>(window, "Command25"), &QPushButton::clicked, this,
-            &QuadraticHandlers::Command25_Click);
-    connect(control<QPushButton>(window, "Command24"), &QPushButton::clicked, this,
-            &QuadraticHandlers::Command24_Click);
+    connectClick(control<QPushButton>(window, "Command25"), this, &QuadraticHandlers::Command25_Click);
+    connectClick(control<QPushButton>(window, "Command24"), this, &QuadraticHandlers::Command24_Click);
 }
 
 // "计算": the warning when there is no real root; otherwise each root that has a value replaces its

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "common/Controls.h"
 #include "platform/fakes/FakePlatform.h"
+#include "support/UserActions.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +49,7 @@ class TestDateQueryPage : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void startsWithTheHint();
+    void theHintShowsFromItsStart();
     void queries_data();
     void queries();
     void todayThenEveryQuery();
@@ -65,6 +67,22 @@ void TestDateQueryPage::startsWithTheHint() {
     page.click("Command19");
     page.click("Command20");
     QCOMPARE(transcript(page.p.dialogs), QStringList());
+}
+
+// The starting text is shown from its first character: the cursor stands before "请", and the box has
+// not scrolled it out of sight.
+void TestDateQueryPage::theHintShowsFromItsStart() {
+    Page page;
+    page.w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page.w));
+    morvela::test::bringUp(page.text1->parentWidget());
+    QCoreApplication::processEvents();
+    QCOMPARE(page.text1->cursorPosition(), 0);
+    // The cursor is drawn at the left edge of the text area, where the first character begins.
+    const QRect cursor = page.text1->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const QFontMetrics metrics(page.text1->font());
+    QVERIFY2(cursor.center().x() < metrics.horizontalAdvance(startingText.left(1)),
+             qPrintable(QStringLiteral("cursor at x = %1").arg(cursor.center().x())));
 }
 
 // Weekday, week and day queries pressed in turn; an empty weekday message means silence from all three.

@@ -2,6 +2,7 @@
 
 #include "common/AppTexts.h"
 #include "common/Controls.h"
+#include "common/HandlerEntry.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "verbs/IrregularVerbTable.h"
@@ -17,10 +18,8 @@ namespace morvela {
 VerbSearchHandlers::VerbSearchHandlers(QWidget *window, Services &services)
     : QObject(window), m_services(services), m_dc(control<QLineEdit>(window, "dc")),
       m_st(control<QLabel>(window, "st")), m_zwhy(control<QLabel>(window, "zwhy")) {
-    connect(control<QPushButton>(window, "Command26"), &QPushButton::clicked, this,
-            &VerbSearchHandlers::Command26_Click);
-    connect(control<QPushButton>(window, "Command27"), &QPushButton::clicked, this,
-            &VerbSearchHandlers::Command27_Click);
+    connectClick(control<QPushButton>(window, "Command26"), this, &VerbSearchHandlers::Command26_Click);
+    connectClick(control<QPushButton>(window, "Command27"), this, &VerbSearchHandlers::Command27_Click);
 }
 
 void VerbSearchHandlers::Command26_Click() {

@@ -1,6 +1,7 @@
 #include "webmail/MailHandlers.h"
 
 #include "common/Controls.h"
+#include "common/HandlerEntry.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
 #include "webmail/MailShortcutTable.h"
@@ -23,7 +24,7 @@ MailHandlers::MailHandlers(QWidget *window, Services &services) : QObject(window
     // The table lists Command1 to Command16 in order, so row i belongs to slot i.
     const QList<MailShortcut> &table = MailShortcutTable();
     for (qsizetype i = 0; i < table.size(); ++i)
-        connect(control<QPushButton>(window, table[i].name), &QPushButton::clicked, this, handlers[i]);
+        connectClick(control<QPushButton>(window, table[i].name), this, handlers[i]);
 }
 
 void MailHandlers::openShortcut(qsizetype row) {
