@@ -5,7 +5,7 @@
 namespace morvela {
 
 // The developer as the status bar and the about page name them.
-inline const QString DeveloperName = QStringLiteral("Morvela 工作室");
+inline const QString DeveloperName = QStringLiteral("莫薇拉");
 inline const QString DeveloperMail = QStringLiteral("morvela@example.com");
 
 } // namespace morvela

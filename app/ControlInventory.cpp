@@ -31,7 +31,7 @@ PageSpec aboutPage() {
         u"关于"_s,
         u"AboutPage"_s,
         {
-            pictureRow(u"Image11"_s, u":/pictures/about.bmp"_s, u"关于"_s, true, 0, 360, 14850, 8445),
+            pictureRow(u"Image11"_s, u":/pictures/about.bmp"_s, {}, true, 0, 360, 14850, 8445),
             pictureRow(u"Image12"_s, u":/pictures/emblem.bmp"_s, u"日历徽标"_s, true, 960, 1560, 885, 870),
             labelRow(u"Label1"_s, u"名称："_s + AppTitle, Song12, white, true, 2280, 1680, 3495, 255, 44),
             labelRow(u"Label9"_s, u"版本：1.00"_s, Song12, white, true, 2280, 2160, 1215, 255, 45),

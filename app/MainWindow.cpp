@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/Accessibility.h"
 #include "app/ControlInventory.h"
 #include "app/Fonts.h"
 #include "app/PictureLabel.h"
@@ -108,6 +109,9 @@ QWidget *buildControl(const ControlSpec &entry, QWidget *page, PictureStore &pic
     }
     case ControlKind::MultiLineTextBox: {
         auto *box = new QPlainTextEdit(page);
+        // As in the system's multi-line box, Tab and Shift+Tab move on to the next or previous control;
+        // the keyboard types no tab into it (a pasted tab stays in the text).
+        box->setTabChangesFocus(true);
         box->setPlainText(entry.text);
         widget = box;
         break;
@@ -155,6 +159,7 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_services(services) {
     installFontSubstitutions();
+    installAccessibleInterfaces();
     setWindowTitle(AppTitle);
     // The program's icon, already loaded when main() set it for the whole application.
     const QIcon programIcon = QGuiApplication::windowIcon();
@@ -209,8 +214,10 @@ void MainWindow::buildPage(const PageSpec &entry, QWidget *page) {
         if (c.kind == ControlKind::Picture)
             continue;
         QWidget *widget = buildControl(c, page, *m_pictures);
-        if (takesFocus(c.kind))
+        if (takesFocus(c.kind)) {
             m_order.append({c.tabIndex, c.tabOrderWithin, widget});
+            widget->installEventFilter(this); // to pass the focus on when it hides itself
+        }
     }
     if (entry.nested)
         buildTabControl(*entry.nested, page);
@@ -219,6 +226,8 @@ void MainWindow::buildPage(const PageSpec &entry, QWidget *page) {
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Hide && watched->isWidgetType())
+        passFocusOn(static_cast<QWidget *>(watched));
     if (event->type() == QEvent::Show || event->type() == QEvent::ShowToParent) {
         for (qsizetype i = 0; i < m_pending.size(); ++i) {
             if (m_pending.at(i).page == watched) {
@@ -250,6 +259,24 @@ bool MainWindow::isPageBuilt(const QString &pageName) const {
         return false;
     return std::none_of(m_pending.cbegin(), m_pending.cend(),
                         [page](const PendingPage &pending) { return pending.page == page; });
+}
+
+// A control that had the keyboard focus is hiding itself (a handler hides the button that was pressed,
+// or the box the user was in): the focus goes where the user goes next on that page, the first control
+// of the page in the keyboard order that is still shown, rather than round the window to the tabs.
+// Left alone when the control is hidden with its page (the user switched tabs) or the page has nothing
+// left to focus.
+void MainWindow::passFocusOn(QWidget *control) {
+    if (!control->isHidden() || control->window()->focusWidget() != control)
+        return;
+    for (const Focusable &next : std::as_const(m_order)) {
+        QWidget *candidate = next.widget;
+        if (candidate != control && candidate->parentWidget() == control->parentWidget() &&
+            candidate->isVisible() && candidate->isEnabled() && (candidate->focusPolicy() & Qt::TabFocus)) {
+            candidate->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 // The keyboard order follows the tab indexes, over every control built so far.

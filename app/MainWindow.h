@@ -43,6 +43,7 @@ private:
     TabControl *buildTabControl(const TabControlSpec &entry, QWidget *container);
     void buildPage(const PageSpec &entry, QWidget *page);
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void passFocusOn(QWidget *control);
     void chainTabOrder();
     void buildPending(qsizetype index);
 

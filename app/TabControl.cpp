@@ -31,7 +31,7 @@ TabControl::TabControl(const QRect &geometry, QWidget *parent) : QTabWidget(pare
 }
 
 QWidget *TabControl::addPage(const QString &caption, const QString &objectName) {
-    auto *page = new QWidget;
+    auto *page = new TabPage;
     page->setObjectName(objectName);
     addTab(page, caption);
     coverWithPages();

@@ -22,6 +22,13 @@ private:
     int m_rowWidth;
 };
 
+// One page of a tab control: the controls of one tab lie on it.
+class TabPage final : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};
+
 // A tab control whose pages count their coordinates from the control's own top-left corner: every page
 // covers the whole control, the row of tabs included, and page contents start below the tabs (at 24
 // pixels). Each tab control keeps its own active tab.

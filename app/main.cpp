@@ -5,12 +5,14 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/NetworkHostIdentity.h"
+#include "platform/ProcessSignals.h"
 #include "platform/Services.h"
 #include "platform/SystemShell.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    morvela::IgnoreFileSizeSignal();
     QApplication app(argc, argv);
     morvela::applyApplicationIdentity();
 

@@ -17,6 +17,8 @@ QString reasonText(const FileError &error) {
         return u"没有写入该文件的权限，或D盘是只读的。"_s;
     case FileFailure::DiskFull:
         return u"D盘空间不足。"_s;
+    case FileFailure::TooLarge:
+        return u"文件超出了系统允许的大小。"_s;
     case FileFailure::BadName:
         return u"文件名不能用于D盘上的文件。"_s;
     case FileFailure::None:

@@ -1,5 +1,7 @@
 #include "common/NumberForms.h"
 
+#include "common/FullWidth.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -215,6 +217,8 @@ const QString &localeDecimalSeparator() {
 } // namespace
 
 double LenientNumber(QStringView text) {
+    if (HasFullWidthForms(text))
+        return LenientNumber(FoldFullWidth(text));
     const char16_t *p = text.utf16();
     const char16_t *const end = p + text.size();
     const auto skipBlanks = [&] {
@@ -246,6 +250,8 @@ double LenientNumber(QStringView text) {
 }
 
 std::optional<double> StrictNumber(QStringView text) {
+    if (HasFullWidthForms(text))
+        return StrictNumber(FoldFullWidth(text));
     const char16_t *p = text.utf16();
     const char16_t *const end = p + text.size();
 

@@ -7,6 +7,8 @@
 
 namespace morvela {
 
+// Both readers first read full-width forms as their ASCII counterparts (FoldFullWidth).
+
 // Reads the number at the start of a text; never fails (no readable number gives 0).
 double LenientNumber(QStringView text);
 

@@ -63,7 +63,8 @@ struct ControlSpec {
     int tabIndex = -1;                            // place in the keyboard order; -1 for pictures
     int tabOrderWithin = 0; // order among controls that share one tab index (the mail buttons)
     QString picture;        // a picture's resource
-    QString accessibleName; // for controls whose text does not name them
+    QString
+        accessibleName; // for controls whose text does not name them; none on a picture that only decorates
 };
 
 // Wires a page's handlers to its controls. It runs once, right after the page's controls are built,
@@ -93,7 +94,8 @@ struct TabControlSpec {
 // colours, shown at start, left, top, width, height, tab index.
 ControlSpec pictureRow(const QString &name, const QString &resource, const QString &accessibleName,
                        bool shown, int left, int top, int width, int height);
-// A full-page background picture of an inner tab page.
+// A full-page background picture of an inner tab page. Without an accessible name a picture only
+// decorates, and assistive tools leave it out.
 ControlSpec backgroundRow(const QString &name, const QString &resource, const QString &accessibleName,
                           bool shown = true);
 ControlSpec controlRow(ControlKind kind, const QString &name, const QString &text, const QString &tooltip,

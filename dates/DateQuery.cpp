@@ -1,5 +1,7 @@
 #include "dates/DateQuery.h"
 
+#include "common/FullWidth.h"
+
 #include <QList>
 #include <QLocale>
 
@@ -237,6 +239,8 @@ std::optional<QDate> parseLocaleDate(QStringView text, const QLocale &locale, co
 }
 
 std::optional<QDate> ParseQueryDate(QStringView text) {
+    if (HasFullWidthForms(text))
+        return ParseQueryDate(FoldFullWidth(text)); // ２００９－８－１ is 2009-8-1
 #ifdef Q_OS_WIN
     // The user's own short date comes first: it is what "同步为今日日期" writes.
     const QLocale system = QLocale::system();

@@ -10,8 +10,8 @@ class QLocale;
 
 namespace morvela {
 
-// The date a query text names, or none. Accepted, with blanks (space, tab, U+00A0, U+3000) before
-// and after:
+// The date a query text names, or none. Full-width forms are first read as their ASCII counterparts
+// (FoldFullWidth). Accepted, with blanks (space, tab, U+00A0, U+3000) before and after:
 //   - a year of exactly four ASCII digits (0001 to 9999), a month and a day of one or two ASCII
 //     digits each, in this order, separated by "-" or by "/" (the same one twice): 2009-8-1,
 //     2009-08-01, 2009/8/1, 0100-1-1;

@@ -2,6 +2,7 @@
 
 #include "common/Controls.h"
 #include "common/DateTexts.h"
+#include "common/HandlerEntry.h"
 #include "dates/DateQuery.h"
 #include "dates/DateQueryPage.h"
 #include "dates/SeasonQuery.h"
@@ -20,16 +21,11 @@ namespace morvela {
 DateQueryHandlers::DateQueryHandlers(QWidget *page, Services &services)
     : QObject(page), m_services(services), m_dateBox(control<QLineEdit>(page, datequerypage::DateBox)) {
     using namespace datequerypage;
-    connect(control<QPushButton>(page, TodayButton), &QPushButton::clicked, this,
-            &DateQueryHandlers::Command17_Click);
-    connect(control<QPushButton>(page, WeekdayButton), &QPushButton::clicked, this,
-            &DateQueryHandlers::Command18_Click);
-    connect(control<QPushButton>(page, WeekButton), &QPushButton::clicked, this,
-            &DateQueryHandlers::Command19_Click);
-    connect(control<QPushButton>(page, DayButton), &QPushButton::clicked, this,
-            &DateQueryHandlers::Command20_Click);
-    connect(control<QPushButton>(page, SeasonButton), &QPushButton::clicked, this,
-            &DateQueryHandlers::Command21_Click);
+    connectClick(control<QPushButton>(page, TodayButton), this, &DateQueryHandlers::Command17_Click);
+    connectClick(control<QPushButton>(page, WeekdayButton), this, &DateQueryHandlers::Command18_Click);
+    connectClick(control<QPushButton>(page, WeekButton), this, &DateQueryHandlers::Command19_Click);
+    connectClick(control<QPushButton>(page, DayButton), this, &DateQueryHandlers::Command20_Click);
+    connectClick(control<QPushButton>(page, SeasonButton), this, &DateQueryHandlers::Command21_Click);
 }
 
 void DateQueryHandlers::Command17_Click() {

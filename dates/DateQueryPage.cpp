@@ -13,7 +13,7 @@ PageSpec dateQueryPage() {
     return {u"日期查询"_s,
             Page,
             {
-                backgroundRow(u"Image3"_s, u":/pictures/datequery.bmp"_s, u"日期查询"_s),
+                backgroundRow(u"Image3"_s, u":/pictures/datequery.bmp"_s, {}),
                 textBoxRow(DateBox, u"请输入日期（yyyy-mm-dd）"_s, {}, Song12, none, true, 3960, 2280, 3375,
                            375, 8, u"日期"_s),
                 buttonRow(TodayButton, u"同步为今日日期"_s, def, none, true, 7440, 2280, 3375, 375, 7),

@@ -2,6 +2,7 @@
 
 #include "common/Controls.h"
 #include "common/Export.h"
+#include "common/HandlerEntry.h"
 #include "hostinfo/HostIdentityFile.h"
 #include "hostinfo/HostInfoPage.h"
 #include "platform/HostIdentitySource.h"
@@ -18,10 +19,10 @@ namespace morvela {
 HostInfoHandlers::HostInfoHandlers(QWidget *page, Services &services)
     : QObject(page), m_services(services), m_addressBox(control<QLineEdit>(page, hostinfopage::AddressBox)),
       m_nameBox(control<QLineEdit>(page, hostinfopage::NameBox)) {
-    connect(control<QPushButton>(page, hostinfopage::FetchButton), &QPushButton::clicked, this,
-            &HostInfoHandlers::Command28_Click);
-    connect(control<QPushButton>(page, hostinfopage::SaveButton), &QPushButton::clicked, this,
-            &HostInfoHandlers::Command29_Click);
+    connectClick(control<QPushButton>(page, hostinfopage::FetchButton), this,
+                 &HostInfoHandlers::Command28_Click);
+    connectClick(control<QPushButton>(page, hostinfopage::SaveButton), this,
+                 &HostInfoHandlers::Command29_Click);
 }
 
 void HostInfoHandlers::refreshBoxes() {

@@ -18,7 +18,7 @@ PageSpec hostInfoPage() {
         u"IP地址、计算机名获取器"_s,
         Page,
         {
-            backgroundRow(u"Image10"_s, u":/pictures/tools.bmp"_s, u"IP地址、计算机名获取器"_s),
+            backgroundRow(u"Image10"_s, u":/pictures/tools.bmp"_s, {}),
             labelRow(u"Label21"_s, IpLineLabel, Song14Bold, black, true, 480, 1560, 2175, 375, 70),
             textBoxRow(AddressBox, {}, {}, Song14Bold, none, true, 2520, 1560, 4215, 405, 71, IpLineLabel),
             labelRow(u"Label22"_s, HostNameLineLabel, Song14Bold, black, true, 480, 2160, 1815, 375, 72),

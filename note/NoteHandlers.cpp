@@ -2,6 +2,7 @@
 
 #include "common/Controls.h"
 #include "common/Export.h"
+#include "common/HandlerEntry.h"
 #include "note/NoteFile.h"
 #include "note/StickyNotePage.h"
 #include "platform/Clock.h"
@@ -23,9 +24,9 @@ NoteHandlers::NoteHandlers(QWidget *page, Services &services)
       m_newButton(control<QPushButton>(page, stickynotepage::NewButton)),
       m_saveButton(control<QPushButton>(page, stickynotepage::SaveButton)),
       m_deleteButton(control<QPushButton>(page, stickynotepage::DeleteButton)) {
-    connect(m_newButton, &QPushButton::clicked, this, &NoteHandlers::qhbzt_Click);
-    connect(m_saveButton, &QPushButton::clicked, this, &NoteHandlers::bcbzt_Click);
-    connect(m_deleteButton, &QPushButton::clicked, this, &NoteHandlers::qkbzt_Click);
+    connectClick(m_newButton, this, &NoteHandlers::qhbzt_Click);
+    connectClick(m_saveButton, this, &NoteHandlers::bcbzt_Click);
+    connectClick(m_deleteButton, this, &NoteHandlers::qkbzt_Click);
 }
 
 // Puts an empty note card on the page.

@@ -14,8 +14,8 @@ PageSpec stickyNotePage() {
     return {u"便纸条"_s,
             Page,
             {
-                backgroundRow(EmptyPicture, u":/pictures/note.bmp"_s, u"便纸条"_s),
-                backgroundRow(CardPicture, u":/pictures/note-card.bmp"_s, u"便纸条卡片"_s, false),
+                backgroundRow(EmptyPicture, u":/pictures/note.bmp"_s, {}),
+                backgroundRow(CardPicture, u":/pictures/note-card.bmp"_s, {}, false),
                 controlRow(ControlKind::MultiLineTextBox, NoteBox, {}, {}, Song105, none, false, 5400, 2400,
                            4095, 3375, 142, u"便纸条"_s),
                 buttonRow(NewButton, u"新建一个便纸条"_s, def, none, true, 5760, 3840, 3375, 375, 141),

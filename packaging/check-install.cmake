@@ -14,7 +14,10 @@ set(expected
     usr/share/icons/hicolor/64x64/apps/${APP_ID}.png
     usr/share/icons/hicolor/128x128/apps/${APP_ID}.png
     usr/share/icons/hicolor/256x256/apps/${APP_ID}.png
-    usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+    usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
+    usr/share/doc/morvela/copyright
+    usr/share/doc/morvela/changelog.gz
+    usr/share/man/man1/morvela.1.gz)
 foreach(f IN LISTS expected)
     if(NOT EXISTS ${STAGE}/${f})
         message(FATAL_ERROR "missing from the installed tree: ${f}")
@@ -23,6 +26,19 @@ endforeach()
 if(NOT IS_DIRECTORY ${STAGE}/usr/bin OR IS_SYMLINK ${STAGE}/usr/bin/morvela)
     message(FATAL_ERROR "usr/bin/morvela is not a program")
 endif()
+
+# Compressed with gzip -9n: no file name (flag bit 3) and a zero time stamp (bytes 4 to 7) in the header, so
+# the package holds the same bytes on every build.
+foreach(f usr/share/doc/morvela/changelog.gz usr/share/man/man1/morvela.1.gz)
+    file(READ ${STAGE}/${f} header LIMIT 8 HEX)
+    string(SUBSTRING "${header}" 0 6 magic)
+    string(SUBSTRING "${header}" 6 2 flags)
+    string(SUBSTRING "${header}" 8 8 mtime)
+    math(EXPR has_name "0x${flags} & 8")
+    if(NOT magic STREQUAL "1f8b08" OR NOT has_name EQUAL 0 OR NOT mtime STREQUAL "00000000")
+        message(FATAL_ERROR "${f} is not gzip -n output (header ${header})")
+    endif()
+endforeach()
 
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
 execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${STAGE}/usr/share/applications/${APP_ID}.desktop

@@ -26,7 +26,8 @@ public:
 };
 
 // The real dialogs: QMessageBoxes that are modal to the whole application, each with the given title
-// (the program's AppTitle, which the platform does not know of itself).
+// (the program's AppTitle, which the platform does not know of itself). While one is up, the window set
+// as its parent is disabled, as the system disables the owner of a modal box.
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(const QString &title, QWidget *parent = nullptr) : m_title(title), m_parent(parent) {}

@@ -28,8 +28,9 @@ bool isValidName(const QString &name) {
     return !name.endsWith(QLatin1Char(' ')) && !name.endsWith(QLatin1Char('.'));
 }
 
-// What errno (as left by the failing call) says about a failure.
-FileFailure failureFromErrno(int code) {
+} // namespace
+
+FileFailure DiskFileSystem::failureFromErrno(int code) {
     switch (code) {
     case EACCES:
     case EPERM:
@@ -40,6 +41,8 @@ FileFailure failureFromErrno(int code) {
     case EDQUOT:
 #endif
         return FileFailure::DiskFull;
+    case EFBIG: // beyond the file-size limit the system sets for this process (ulimit -f)
+        return FileFailure::TooLarge;
     case ENAMETOOLONG:
     case EINVAL:
     case EILSEQ:
@@ -52,8 +55,10 @@ FileFailure failureFromErrno(int code) {
     }
 }
 
+namespace {
+
 FileError errorFrom(const QSaveFile &file, int code) {
-    FileFailure kind = failureFromErrno(code);
+    FileFailure kind = DiskFileSystem::failureFromErrno(code);
     if (kind == FileFailure::Other) {
         // A write that failed for want of space does not always leave ENOSPC behind.
         const QStorageInfo storage(QFileInfo(file.fileName()).absolutePath());

@@ -11,7 +11,7 @@ namespace morvela {
 inline const QString OutputRoot = QStringLiteral("D:\\");
 
 // Why a file could not be written, as far as the platform can tell.
-enum class FileFailure { None, NoDrive, NoPermission, DiskFull, BadName, Other };
+enum class FileFailure { None, NoDrive, NoPermission, DiskFull, TooLarge, BadName, Other };
 
 struct FileError {
     FileFailure kind = FileFailure::None;
@@ -47,6 +47,8 @@ public:
     static QString outputFolder();
     // The real path of a logical "D:\name" path, or an empty text when it is not one.
     static QString nativePath(const QString &logicalPath);
+    // What errno, as a failed open, write or close leaves it, says about the failure.
+    static FileFailure failureFromErrno(int code);
 };
 
 } // namespace morvela

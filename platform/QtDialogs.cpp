@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace morvela {
@@ -19,8 +20,11 @@ public:
           m_refuseEscape(refuseEscape) {
         setWindowModality(Qt::ApplicationModal);
         setTextFormat(Qt::PlainText);
+        // A title bar with the title alone: without CustomizeWindowHint the window manager would add its
+        // own close box, which could not close this form.
         if (refuseEscape)
-            setWindowFlag(Qt::WindowCloseButtonHint, false);
+            setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint);
     }
 
 protected:
@@ -48,6 +52,35 @@ private:
     bool m_refuseEscape;
 };
 
+// While a box is up, the window that owns it is disabled, as the system disables the owner of a modal
+// box: it takes no input by any path (mouse, keyboard, an assistive tool's press action, a click sent to
+// it) and assistive tools see it and all its controls as unavailable. The box itself stays enabled.
+// Afterwards the window is enabled again and the keyboard focus goes back to the control that had it.
+class OwnerDisabled final {
+public:
+    OwnerDisabled(QWidget *owner, QWidget *box) {
+        if (!owner || !owner->isEnabled())
+            return;
+        m_owner = owner;
+        m_focus = owner->focusWidget();
+        owner->setEnabled(false);
+        box->setEnabled(true); // a window of its own: enabled even though its owner is not
+    }
+    ~OwnerDisabled() {
+        if (!m_owner)
+            return;
+        m_owner->setEnabled(true);
+        if (m_focus && m_focus->isVisible() && m_focus->isEnabled())
+            m_focus->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    OwnerDisabled(const OwnerDisabled &) = delete;
+    OwnerDisabled &operator=(const OwnerDisabled &) = delete;
+
+private:
+    QPointer<QWidget> m_owner;
+    QPointer<QWidget> m_focus;
+};
+
 } // namespace
 
 DialogAnswer QtDialogs::ConfirmBox(const QString &prompt, ConfirmForm form) {
@@ -68,7 +101,10 @@ DialogAnswer QtDialogs::ConfirmBox(const QString &prompt, ConfirmForm form) {
         box.setEscapeButton(reject);
     }
     box.setDefaultButton(accept);
-    box.exec();
+    {
+        const OwnerDisabled ownerDisabled(m_parent, &box);
+        box.exec();
+    }
 
     QAbstractButton *clicked = box.clickedButton();
     if (yesNo) {
@@ -88,6 +124,7 @@ void QtDialogs::InfoBox(const QString &prompt, InfoIcon icon) {
     ok->setText(QStringLiteral("确定"));
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
+    const OwnerDisabled ownerDisabled(m_parent, &box);
     box.exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/AppTexts.h"
 #include "common/Controls.h"
+#include "common/HandlerEntry.h"
 #include "common/NumberForms.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -20,10 +21,9 @@ RebateHandlers::RebateHandlers(QWidget *page, Services &services)
     : QObject(page), m_services(services), m_spendBox(control<QLineEdit>(page, rebatepage::SpendBox)),
       m_rebateBox(control<QLineEdit>(page, rebatepage::RebateBox)),
       m_discountBox(control<QLineEdit>(page, rebatepage::DiscountBox)) {
-    connect(control<QPushButton>(page, rebatepage::ConvertButton), &QPushButton::clicked, this,
-            &RebateHandlers::Command31_Click);
-    connect(control<QPushButton>(page, rebatepage::ClearButton), &QPushButton::clicked, this,
-            &RebateHandlers::Command30_Click);
+    connectClick(control<QPushButton>(page, rebatepage::ConvertButton), this,
+                 &RebateHandlers::Command31_Click);
+    connectClick(control<QPushButton>(page, rebatepage::ClearButton), this, &RebateHandlers::Command30_Click);
 }
 
 // "转换": the warning for a rule whose numbers are not both above 0; otherwise the boxes are read again

@@ -14,7 +14,7 @@ PageSpec rebatePage() {
     return {u"返卷→打折转换器"_s,
             Page,
             {
-                backgroundRow(u"Image9"_s, u":/pictures/tools.bmp"_s, u"返卷→打折转换器"_s),
+                backgroundRow(u"Image9"_s, u":/pictures/tools.bmp"_s, {}),
                 labelRow(u"Label23"_s, u"返卷规则：买"_s, Song14Bold, black, true, 480, 1560, 1815, 375, 76),
                 textBoxRow(SpendBox, {}, {}, Kai14Bold, white, true, 2400, 1560, 1935, 405, 78,
                            u"返卷规则：买"_s),
@@ -23,7 +23,8 @@ PageSpec rebatePage() {
                 buttonRow(ConvertButton, u"转换"_s, Song12, face, true, 2640, 3360, 1095, 495, 81),
                 buttonRow(ClearButton, u"清空"_s, Song12, face, true, 3840, 3360, 1095, 495, 80),
                 labelRow(u"Label25"_s, u"相当于打"_s, Song14Bold, black, true, 3360, 6480, 1215, 375, 82),
-                textBoxRow(DiscountBox, {}, {}, Kai14Bold, white, true, 4680, 6480, 1935, 405, 83, u"折"_s),
+                textBoxRow(DiscountBox, {}, {}, Kai14Bold, white, true, 4680, 6480, 1935, 405, 83,
+                           u"相当于打…折"_s),
                 labelRow(u"Label26"_s, u"折"_s, Song14Bold, black, true, 6720, 6480, 375, 375, 84),
             },
             nullptr,

@@ -2,6 +2,7 @@
 
 #include "common/Controls.h"
 #include "common/Export.h"
+#include "common/HandlerEntry.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -34,9 +35,9 @@ ScheduleHandlers::ScheduleHandlers(QWidget *page, Services &services) : QObject(
     m_clearButton = control<QPushButton>(page, ClearButton);
     m_saveButton = control<QPushButton>(page, SaveButton);
 
-    connect(m_startButton, &QPushButton::clicked, this, &ScheduleHandlers::ks_Click);
-    connect(m_clearButton, &QPushButton::clicked, this, &ScheduleHandlers::qk_Click);
-    connect(m_saveButton, &QPushButton::clicked, this, &ScheduleHandlers::bc_Click);
+    connectClick(m_startButton, this, &ScheduleHandlers::ks_Click);
+    connectClick(m_clearButton, this, &ScheduleHandlers::qk_Click);
+    connectClick(m_saveButton, this, &ScheduleHandlers::bc_Click);
 }
 
 // Reveals the grid for good: the start button hides itself and nothing shows it again.

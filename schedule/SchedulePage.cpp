@@ -45,7 +45,7 @@ PageSpec schedulePage() {
     const FontSpec def = defaultFont();
     const auto none = Colours::System;
     QList<ControlSpec> c{
-        backgroundRow(u"Image2"_s, u":/pictures/schedule.bmp"_s, u"日程表"_s),
+        backgroundRow(u"Image2"_s, u":/pictures/schedule.bmp"_s, {}),
         labelRow(FullHourHeader, u"+0 min"_s, Song12, Colours::Transparent, false, 4680, 840, 735, 255, 136),
         labelRow(HalfHourHeader, u"+30 min"_s, Song12, Colours::Transparent, false, 10200, 840, 855, 255,
                  137),

@@ -14,6 +14,7 @@ packages=(
     fonts-wqy-zenhei
     desktop-file-utils
     appstream
+    lintian
 )
 # Extra packages for a group of tasks: "test" (default) adds nothing more today; callers may pass more names.
 packages+=("$@")

@@ -2,6 +2,7 @@
 
 #include "common/AppTexts.h"
 #include "common/Controls.h"
+#include "common/HandlerEntry.h"
 #include "common/NumberForms.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -22,10 +23,10 @@ LinearSystemHandlers::LinearSystemHandlers(QWidget *page, Services &services)
       m_n(control<QLineEdit>(page, linearsystempage::N)),
       m_xResult(control<QLabel>(page, linearsystempage::XResult)),
       m_yResult(control<QLabel>(page, linearsystempage::YResult)) {
-    connect(control<QPushButton>(page, linearsystempage::SolveButton), &QPushButton::clicked, this,
-            &LinearSystemHandlers::Command22_Click);
-    connect(control<QPushButton>(page, linearsystempage::ClearButton), &QPushButton::clicked, this,
-            &LinearSystemHandlers::Command23_Click);
+    connectClick(control<QPushButton>(page, linearsystempage::SolveButton), this,
+                 &LinearSystemHandlers::Command22_Click);
+    connectClick(control<QPushButton>(page, linearsystempage::ClearButton), this,
+                 &LinearSystemHandlers::Command23_Click);
 }
 
 // "计算": x, then y, each from a fresh reading of the six boxes. A result without a value leaves its

@@ -6,8 +6,9 @@
 
 namespace morvela {
 
-// The real roots of e·x² + f·x = z, or the verdict that there is none. A root has no value when a text
-// it needs is not a number, when its division is by zero (e = 0), or when its arithmetic overflows.
+// The real roots of e·x² + f·x = z, or the verdict that there is none (D = f² + 4·e·z < 0, decided
+// exactly). Each root is the exact root rounded to the nearest double, however large or small the numbers
+// on the way. No roots when a text is not a number or e = 0; a root beyond the largest double has no value.
 struct QuadraticSolution {
     bool noRealRoot = false;
     std::optional<double> x1; // the root with +√D

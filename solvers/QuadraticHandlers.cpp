@@ -2,6 +2,7 @@
 
 #include "common/AppTexts.h"
 #include "common/Controls.h"
+#include "common/HandlerEntry.h"
 #include "common/NumberForms.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -20,10 +21,10 @@ QuadraticHandlers::QuadraticHandlers(QWidget *page, Services &services)
       m_f(control<QLineEdit>(page, quadraticpage::F)), m_z(control<QLineEdit>(page, quadraticpage::Z)),
       m_x1Result(control<QLabel>(page, quadraticpage::X1Result)),
       m_x2Result(control<QLabel>(page, quadraticpage::X2Result)) {
-    connect(control<QPushButton>(page, quadraticpage::SolveButton), &QPushButton::clicked, this,
-            &QuadraticHandlers::Command25_Click);
-    connect(control<QPushButton>(page, quadraticpage::ClearButton), &QPushButton::clicked, this,
-            &QuadraticHandlers::Command24_Click);
+    connectClick(control<QPushButton>(page, quadraticpage::SolveButton), this,
+                 &QuadraticHandlers::Command25_Click);
+    connectClick(control<QPushButton>(page, quadraticpage::ClearButton), this,
+                 &QuadraticHandlers::Command24_Click);
 }
 
 // "计算": the warning when there is no real root; otherwise each root that has a value replaces its

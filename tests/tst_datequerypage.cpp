@@ -50,6 +50,7 @@ class DateQueryPageTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void startsWithTheHint();
+    void theHintShowsFromItsStart();
     void queries_data();
     void queries();
     void todayThenEveryQuery();
@@ -67,6 +68,22 @@ void DateQueryPageTest::startsWithTheHint() {
     page.click(WeekButton);
     page.click(DayButton);
     QCOMPARE(transcript(page.p.dialogs), QStringList());
+}
+
+// The starting text is shown from its first character: the cursor stands before "请", and the box has
+// not scrolled it out of sight.
+void DateQueryPageTest::theHintShowsFromItsStart() {
+    DatePage page;
+    page.f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page.f.window));
+    QVERIFY(page.f.selectPage(Page));
+    QCoreApplication::processEvents();
+    QCOMPARE(page.text1->cursorPosition(), 0);
+    // The cursor is drawn at the left edge of the text area, where the first character begins.
+    const QRect cursor = page.text1->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const QFontMetrics metrics(page.text1->font());
+    QVERIFY2(cursor.center().x() < metrics.horizontalAdvance(startingText.left(1)),
+             qPrintable(u"cursor at x = %1"_s.arg(cursor.center().x())));
 }
 
 // Weekday, week and day queries pressed in turn; an empty weekday message means silence from all three.
@@ -87,6 +104,9 @@ void DateQueryPageTest::queries_data() {
     QTest::newRow("2009-12-31") << u"2009-12-31"_s << u"这一天是星期四。"_s << 53 << 365;
     QTest::newRow("2000-12-31") << u"2000-12-31"_s << u"这一天是星期天。"_s << 54 << 366;
     QTest::newRow("2006-1-1") << u"2006-1-1"_s << u"这一天是星期天。"_s << 1 << 1;
+    QTest::newRow("full-width digits") << u"２００９-８-１"_s << u"这一天是星期六。"_s << 31 << 213;
+    QTest::newRow("full-width digits and slashes")
+        << u"２０００／１２／３１"_s << u"这一天是星期天。"_s << 54 << 366;
     QTest::newRow("starting text") << startingText << QString() << 0 << 0;
     QTest::newRow("empty") << QString() << QString() << 0 << 0;
     QTest::newRow("blanks only") << u"   "_s << QString() << 0 << 0;

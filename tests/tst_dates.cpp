@@ -72,6 +72,16 @@ void DatesTest::parseAccepts_data() {
     QTest::newRow("year 1") << QStringLiteral("0001-1-1") << QDate(1, 1, 1);
     QTest::newRow("year 100") << QStringLiteral("0100-3-1") << QDate(100, 3, 1);
     QTest::newRow("year 9999") << QStringLiteral("9999-12-31") << QDate(9999, 12, 31);
+    // What an input method types in full-width mode.
+    QTest::newRow("full-width digits") << QStringLiteral("２００９-８-１") << QDate(2009, 8, 1);
+    QTest::newRow("full-width digits and hyphens")
+        << QStringLiteral("２００９－０８－０１") << QDate(2009, 8, 1);
+    QTest::newRow("full-width slashes") << QStringLiteral("２００９／８／１") << QDate(2009, 8, 1);
+    QTest::newRow("one full-width digit") << QStringLiteral("2009-８-1") << QDate(2009, 8, 1);
+    QTest::newRow("full-width hyphen") << QStringLiteral("2009－8－1") << QDate(2009, 8, 1);
+    QTest::newRow("full-width Chinese form") << QStringLiteral("２００９年８月１日") << QDate(2009, 8, 1);
+    QTest::newRow("full-width, ideographic spaces around")
+        << QStringLiteral("\u3000２０００－１２－３１\u3000") << QDate(2000, 12, 31);
 }
 
 void DatesTest::parseAccepts() {
@@ -115,10 +125,13 @@ void DatesTest::parseRejects_data() {
     QTest::newRow("signed month") << QStringLiteral("2009-+8-1");
     QTest::newRow("Chinese form without 日") << QStringLiteral("2009年8月1");
     QTest::newRow("Chinese form mixed") << QStringLiteral("2009年8-1日");
-    QTest::newRow("full-width digits") << QStringLiteral("２００９－８－１");
-    QTest::newRow("one full-width digit") << QStringLiteral("2009-８-1");
     QTest::newRow("Arabic-Indic digits") << QStringLiteral("٢٠٠٩-٨-١");
-    QTest::newRow("full-width hyphen") << QStringLiteral("2009－8－1");
+    // Full-width forms read as ASCII, and then the rules above apply.
+    QTest::newRow("full-width dots") << QStringLiteral("２００９．８．１");
+    QTest::newRow("full-width blanks inside") << QStringLiteral("２００９\u3000-８-１");
+    QTest::newRow("full-width two-digit year") << QStringLiteral("０９-８-１");
+    QTest::newRow("full-width 30 February") << QStringLiteral("２００９-２-３０");
+    QTest::newRow("ideographic full stops") << QStringLiteral("２００９。８。１");
     QTest::newRow("line break after") << QStringLiteral("2009-8-1\n");
     QTest::newRow("NUL after") << QStringLiteral("2009-8-1") + QChar(0);
     QTest::newRow("NUL inside") << QStringLiteral("2009") + QChar(0) + QStringLiteral("-8-1");
@@ -176,7 +189,12 @@ void DatesTest::parseAgreesWithPatternOnMutatedTexts() {
                        "\\t\\x{00A0}\\x{3000}]*([0-9]{4})(?:([-/"
                        "])([0-9]{1,2})\\2([0-9]{1,2})|年([0-9]{1,2})月([0-9]{1,2})日)"
                        "[ \\t\\x{00A0}\\x{3000}]*\\z"));
-    const auto oracle = [](const QString &text) -> QDate {
+    const auto oracle = [](QString text) -> QDate {
+        // The full-width characters of the alphabet below stand for their ASCII counterparts.
+        text.replace(QChar(0xFF10), QLatin1Char('0'))
+            .replace(QChar(0xFF11), QLatin1Char('1'))
+            .replace(QChar(0xFF0D), QLatin1Char('-'))
+            .replace(QChar(0xFF0F), QLatin1Char('/'));
         for (const QChar c : text)
             if (c.isSurrogate())
                 return QDate(); // no accepted form holds one
@@ -190,7 +208,7 @@ void DatesTest::parseAgreesWithPatternOnMutatedTexts() {
         return year >= 1 ? QDate(year, month, day) : QDate();
     };
 
-    const QString alphabet = QStringLiteral("0123456789-/ \t年月日.a\u3000\u00A0０－") + QChar(0) +
+    const QString alphabet = QStringLiteral("0123456789-/ \t年月日.a\u3000\u00A0０１－／") + QChar(0) +
                              QChar(0xD800) + QChar(0xDC00) + QChar(u'\n');
     const QStringList seeds = {QStringLiteral("2009-8-1"),     QStringLiteral("2009/08/01"),
                                QStringLiteral("2009年8月1日"), QStringLiteral(" 2000-2-29 "),

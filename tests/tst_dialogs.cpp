@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWindow>
 #include <QtTest>
 
 #include <functional>
@@ -46,6 +47,9 @@ QString spoken(QMessageBox *box) {
 
 enum class Action { Enter, Escape, CloseBox, ClickSecond };
 
+// The four dialogs the handlers show.
+enum class Kind { OkCancel, YesNo, Information, Warning };
+
 void perform(QMessageBox *box, Action action) {
     switch (action) {
     case Action::Enter:
@@ -66,6 +70,7 @@ void perform(QMessageBox *box, Action action) {
 } // namespace
 
 Q_DECLARE_METATYPE(Action)
+Q_DECLARE_METATYPE(Kind)
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -78,6 +83,8 @@ private Q_SLOTS:
     void yesNoRefusesEscapeAndCloseBox();
     void infoBox_data();
     void infoBox();
+    void closeBoxInTitleBar_data();
+    void closeBoxInTitleBar();
 };
 
 void DialogsTest::okCancel_data() {
@@ -190,6 +197,51 @@ void DialogsTest::infoBox() {
     QCOMPARE(title, AppTitle);
     QCOMPARE(shownIcon, expectedIcon);
     QCOMPARE(captions, QStringList{QStringLiteral("确定")});
+}
+
+void DialogsTest::closeBoxInTitleBar_data() {
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("OK/Cancel: the close box answers Cancel") << Kind::OkCancel << true;
+    QTest::newRow("Yes/No: no close box") << Kind::YesNo << false;
+    QTest::newRow("information: the close box closes it") << Kind::Information << true;
+    QTest::newRow("warning: the close box closes it") << Kind::Warning << true;
+}
+
+// Whether the title bar offers a close box. The window manager draws one unless the window asks for its
+// own set of title-bar buttons (CustomizeWindowHint) and leaves the close button out of it.
+void DialogsTest::closeBoxInTitleBar() {
+    QFETCH(Kind, kind);
+    QFETCH(bool, closeBox);
+    QtDialogs dialogs(AppTitle);
+    Qt::WindowFlags widgetFlags, platformFlags;
+    whenBoxIsUp([&](QMessageBox *box) {
+        widgetFlags = box->windowFlags();
+        if (box->windowHandle())
+            platformFlags = box->windowHandle()->flags();
+        box->buttons().value(0)->click();
+    });
+    switch (kind) {
+    case Kind::OkCancel:
+        dialogs.ConfirmBox(QStringLiteral("问"), ConfirmForm::OkCancel);
+        break;
+    case Kind::YesNo:
+        dialogs.ConfirmBox(QStringLiteral("问"), ConfirmForm::YesNo);
+        break;
+    case Kind::Information:
+        dialogs.InfoBox(QStringLiteral("告"), InfoIcon::Information);
+        break;
+    case Kind::Warning:
+        dialogs.InfoBox(QStringLiteral("告"), InfoIcon::Warning);
+        break;
+    }
+    const auto offersClose = [](Qt::WindowFlags flags) {
+        return !flags.testFlag(Qt::CustomizeWindowHint) || flags.testFlag(Qt::WindowCloseButtonHint);
+    };
+    QCOMPARE(offersClose(widgetFlags), closeBox);
+    QCOMPARE(offersClose(platformFlags), closeBox);
+    // The title with the program's name stays.
+    QVERIFY(!widgetFlags.testFlag(Qt::CustomizeWindowHint) || widgetFlags.testFlag(Qt::WindowTitleHint));
 }
 
 QTEST_MAIN(DialogsTest)

@@ -1,13 +1,22 @@
 #include "common/Export.h"
 #include "common/TextFileWriter.h"
 #include "platform/FileSystem.h"
+#include "platform/ProcessSignals.h"
 #include "platform/fakes/FakeDialogs.h"
 
 #include <QtTest>
 
+#include <cerrno>
+#include <functional>
+
 #ifdef Q_OS_LINUX
 #include <csignal>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 using namespace morvela;
@@ -32,6 +41,95 @@ bool writeFile(FileSystem &fs, const QString &logical, const QStringList &lines,
     return ok;
 }
 
+const QString hostFile = QStringLiteral("D:\\本机IP地址及计算机名.txt");
+
+const QStringList hostLines = {QStringLiteral("本机IP地址为：192.168.1.10"),
+                               QStringLiteral("计算机名为：OFFICE-PC")};
+
+#ifdef Q_OS_LINUX
+// The host identity export, as its page runs it; gives the messages shown.
+QStringList exportHostIdentity(FileSystem &fs, const QStringList &lines) {
+    FakeDialogs dialogs;
+    dialogs.answer(DialogAnswer::Ok);
+    runExport(dialogs, fs,
+              ExportJob{QStringLiteral("您确定要保存数据吗？"), [] { return hostFile; },
+                        [&] { return lines; }, QStringLiteral("资料已成功保存到D盘根目录！")});
+    return dialogs.messages();
+}
+
+// What a child process did: how it ended (as waitpid tells) and what it wrote back.
+struct ChildRun {
+    int status = 0;
+    QByteArray output;
+};
+
+// A child exit code that means "this machine cannot set the scene up".
+constexpr int CannotTry = 77;
+
+// Runs `body` in a child process, which writes what it returns back to the parent and exits with 0, or
+// ends the way the body makes it end.
+ChildRun inChild(const std::function<QByteArray()> &body) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        qFatal("pipe failed");
+    std::fflush(stdout);
+    std::fflush(stderr);
+    const pid_t pid = fork();
+    if (pid < 0)
+        qFatal("fork failed");
+    if (pid == 0) {
+        close(pipeEnds[0]);
+        const QByteArray out = body();
+        for (qsizetype done = 0; done < out.size();) {
+            const ssize_t n = write(pipeEnds[1], out.constData() + done, size_t(out.size() - done));
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        _exit(0);
+    }
+    close(pipeEnds[1]);
+    ChildRun run;
+    char buffer[4096];
+    ssize_t n = 0;
+    while ((n = read(pipeEnds[0], buffer, sizeof buffer)) > 0)
+        run.output.append(buffer, n);
+    close(pipeEnds[0]);
+    waitpid(pid, &run.status, 0);
+    return run;
+}
+
+bool writeText(const char *path, const char *text) {
+    const int fd = open(path, O_WRONLY);
+    if (fd < 0)
+        return false;
+    const bool ok = write(fd, text, std::strlen(text)) == ssize_t(std::strlen(text));
+    close(fd);
+    return ok;
+}
+
+// In a new mount namespace (with a user namespace of its own where plain root may not make one), the
+// folder is bound onto itself read-only. False where the machine allows neither.
+bool makeReadOnly(const QByteArray &folder) {
+    const uid_t uid = geteuid();
+    const gid_t gid = getegid();
+    if (unshare(CLONE_NEWNS) != 0) {
+        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+            return false;
+        writeText("/proc/self/setgroups", "deny");
+        if (!writeText("/proc/self/uid_map",
+                       QByteArray::number(uid).prepend("0 ").append(" 1").constData()) ||
+            !writeText("/proc/self/gid_map", QByteArray::number(gid).prepend("0 ").append(" 1").constData()))
+            return false;
+    }
+    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        return false;
+    if (mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) != 0)
+        return false;
+    return mount(nullptr, folder.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
+#endif
+
 } // namespace
 
 class DiskFileSystemTest : public QObject {
@@ -48,6 +146,13 @@ private Q_SLOTS:
     void folderInTheWayKeepsEverything();
     void exportOnDisk();
     void writeRefusedAtCloseKeepsEarlierFile();
+    void fileSizeLimitFailsLikeAnyWrite_data();
+    void fileSizeLimitFailsLikeAnyWrite();
+    void errnoMeansReason_data();
+    void errnoMeansReason();
+    void permissionDeniedOnDisk();
+    void readOnlyDriveOnDisk();
+    void nameTooLongOnDisk();
 
 private:
     std::unique_ptr<QTemporaryDir> m_temp;
@@ -166,7 +271,7 @@ void DiskFileSystemTest::writeRefusedAtCloseKeepsEarlierFile() {
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
     rlimit small = old;
     small.rlim_cur = 16;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    IgnoreFileSizeSignal();
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     FakeDialogs dialogs;
     dialogs.answer(DialogAnswer::Ok);
@@ -179,16 +284,164 @@ void DiskFileSystemTest::writeRefusedAtCloseKeepsEarlierFile() {
                             },
                             QStringLiteral("资料已成功保存到D盘根目录！")});
     setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    std::signal(SIGXFSZ, SIG_DFL);
 
     QCOMPARE(result, ExportResult::Failed);
     QVERIFY2(dialogs.messages().value(0).startsWith(QStringLiteral("保存失败！")),
+             qPrintable(dialogs.messages().value(0)));
+    QVERIFY2(dialogs.messages().value(0).contains(QStringLiteral("文件超出了系统允许的大小。")),
              qPrintable(dialogs.messages().value(0)));
     QCOMPARE(readAll(DiskFileSystem::nativePath(logical)), QByteArray("earlier\r\n"));
     QCOMPARE(QDir(m_drive).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 1);
 #else
     QSKIP("needs a per-process file size limit");
 #endif
+}
+
+// A file-size limit (ulimit -f), in a child process that ignores SIGXFSZ the way main() does: the write
+// that goes beyond the limit fails, the export names the file in its warning, and the earlier file stays.
+// Without ignoring the signal the same export ends the process.
+void DiskFileSystemTest::fileSizeLimitFailsLikeAnyWrite_data() {
+    QTest::addColumn<bool>("ignored");
+    QTest::addColumn<int>("lineLength");
+    QTest::newRow("short lines, refused when the file is closed") << true << 40;
+    QTest::newRow("a long line, refused while it is written") << true << 100000;
+    QTest::newRow("the signal not ignored") << false << 100000;
+}
+
+void DiskFileSystemTest::fileSizeLimitFailsLikeAnyWrite() {
+#ifdef Q_OS_LINUX
+    QFETCH(bool, ignored);
+    QFETCH(int, lineLength);
+    DiskFileSystem fs;
+    QVERIFY(writeFile(fs, hostFile, {QStringLiteral("earlier")}));
+
+    const ChildRun run = inChild([&] {
+        if (ignored)
+            IgnoreFileSizeSignal();
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 16;
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            _exit(CannotTry);
+        return exportHostIdentity(fs, {QString(lineLength, QLatin1Char('x')), QStringLiteral("y")})
+            .join(QLatin1Char('\n'))
+            .toUtf8();
+    });
+    if (!ignored) {
+        QVERIFY(WIFSIGNALED(run.status));
+        QCOMPARE(WTERMSIG(run.status), SIGXFSZ);
+    } else {
+        QVERIFY2(WIFEXITED(run.status) && WEXITSTATUS(run.status) == 0, "the child did not end normally");
+        const QString shown = QString::fromUtf8(run.output);
+        QVERIFY2(
+            shown.startsWith(QStringLiteral("保存失败！文件“D:\\本机IP地址及计算机名.txt”未能写入：\r\n")),
+            qPrintable(shown));
+        QVERIFY(!shown.contains(QStringLiteral("已成功保存")));
+    }
+    QCOMPARE(readAll(DiskFileSystem::nativePath(hostFile)), QByteArray("earlier\r\n"));
+    QCOMPARE(QDir(m_drive).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 1);
+#else
+    QSKIP("needs a per-process file size limit");
+#endif
+}
+
+// What each errno a failed open, write or close leaves means, by the meaning of the code.
+void DiskFileSystemTest::errnoMeansReason_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<FileFailure>("kind");
+    QTest::newRow("EACCES, permission denied") << int(EACCES) << FileFailure::NoPermission;
+    QTest::newRow("EPERM, operation not permitted") << int(EPERM) << FileFailure::NoPermission;
+    QTest::newRow("EROFS, read-only file system") << int(EROFS) << FileFailure::NoPermission;
+    QTest::newRow("ENOSPC, no space left") << int(ENOSPC) << FileFailure::DiskFull;
+#ifdef EDQUOT
+    QTest::newRow("EDQUOT, quota exceeded") << int(EDQUOT) << FileFailure::DiskFull;
+#endif
+    QTest::newRow("ENAMETOOLONG, name too long") << int(ENAMETOOLONG) << FileFailure::BadName;
+    QTest::newRow("EINVAL, invalid argument") << int(EINVAL) << FileFailure::BadName;
+    QTest::newRow("EILSEQ, bytes not a character") << int(EILSEQ) << FileFailure::BadName;
+    QTest::newRow("ENOENT, no such folder") << int(ENOENT) << FileFailure::NoDrive;
+    QTest::newRow("ENOTDIR, not a folder") << int(ENOTDIR) << FileFailure::NoDrive;
+    QTest::newRow("EIO, input/output error") << int(EIO) << FileFailure::Other;
+    QTest::newRow("EFBIG, file too large") << int(EFBIG) << FileFailure::TooLarge;
+    QTest::newRow("no code") << 0 << FileFailure::Other;
+}
+
+void DiskFileSystemTest::errnoMeansReason() {
+    QFETCH(int, code);
+    QFETCH(FileFailure, kind);
+    QCOMPARE(DiskFileSystem::failureFromErrno(code), kind);
+}
+
+// A folder the user may not write into, on the real disk. Root writes anywhere, so as root the export
+// runs in a child process that has become the unprivileged user "nobody".
+void DiskFileSystemTest::permissionDeniedOnDisk() {
+#ifdef Q_OS_LINUX
+    DiskFileSystem fs;
+    QVERIFY(writeFile(fs, hostFile, {QStringLiteral("earlier")}));
+    QVERIFY(QFile::setPermissions(m_temp->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                      QFileDevice::ExeOther));
+    QVERIFY(QFile::setPermissions(m_drive, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                               QFileDevice::ReadOther | QFileDevice::ExeOther));
+    const ChildRun run = inChild([&] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(CannotTry);
+        return exportHostIdentity(fs, hostLines).join(QLatin1Char('\n')).toUtf8();
+    });
+    QFile::setPermissions(m_drive, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (WIFEXITED(run.status) && WEXITSTATUS(run.status) == CannotTry)
+        QSKIP("cannot become an unprivileged user here");
+    QVERIFY(WIFEXITED(run.status) && WEXITSTATUS(run.status) == 0);
+    QCOMPARE(QString::fromUtf8(run.output),
+             QStringLiteral("保存失败！文件“D:\\本机IP地址及计算机名.txt”未能写入：\r\n"
+                            "没有写入该文件的权限，或D盘是只读的。"));
+    QCOMPARE(readAll(DiskFileSystem::nativePath(hostFile)), QByteArray("earlier\r\n"));
+#else
+    QSKIP("needs POSIX permissions");
+#endif
+}
+
+// A read-only medium, on the real disk: the folder bound read-only onto itself in a mount namespace of
+// the child's own (permission bits do not stop root; a read-only mount does).
+void DiskFileSystemTest::readOnlyDriveOnDisk() {
+#ifdef Q_OS_LINUX
+    DiskFileSystem fs;
+    QVERIFY(writeFile(fs, hostFile, {QStringLiteral("earlier")}));
+    const QByteArray folder = QFile::encodeName(m_drive);
+    const ChildRun run = inChild([&] {
+        if (!makeReadOnly(folder))
+            _exit(CannotTry);
+        return exportHostIdentity(fs, hostLines).join(QLatin1Char('\n')).toUtf8();
+    });
+    if (WIFEXITED(run.status) && WEXITSTATUS(run.status) == CannotTry)
+        QSKIP("this machine allows no mount namespace (the errno table above still checks EROFS)");
+    QVERIFY(WIFEXITED(run.status) && WEXITSTATUS(run.status) == 0);
+    QCOMPARE(QString::fromUtf8(run.output),
+             QStringLiteral("保存失败！文件“D:\\本机IP地址及计算机名.txt”未能写入：\r\n"
+                            "没有写入该文件的权限，或D盘是只读的。"));
+    QCOMPARE(readAll(DiskFileSystem::nativePath(hostFile)), QByteArray("earlier\r\n"));
+#else
+    QSKIP("needs Linux mount namespaces");
+#endif
+}
+
+// A name longer than the file system takes (255 bytes): refused for root too.
+void DiskFileSystemTest::nameTooLongOnDisk() {
+#ifndef Q_OS_LINUX
+    QSKIP("the errno of a long name is Linux's");
+#endif
+    DiskFileSystem fs;
+    FakeDialogs dialogs;
+    dialogs.answer(DialogAnswer::Ok);
+    const QString logical = QStringLiteral("D:\\") + QString(300, QLatin1Char('n')) + QStringLiteral(".txt");
+    const ExportResult result =
+        runExport(dialogs, fs,
+                  ExportJob{QStringLiteral("您确定要保存数据吗？"), [&] { return logical; },
+                            [] { return hostLines; }, QStringLiteral("资料已成功保存到D盘根目录！")});
+    QCOMPARE(result, ExportResult::Failed);
+    QCOMPARE(dialogs.messages(), QStringList{QStringLiteral("保存失败！文件“") + logical +
+                                             QStringLiteral("”未能写入：\r\n文件名不能用于D盘上的文件。")});
 }
 
 QTEST_GUILESS_MAIN(DiskFileSystemTest)

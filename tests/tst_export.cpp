@@ -128,6 +128,7 @@ void ExportTest::warningNamesTheReason_data() {
     QTest::newRow("no drive") << FileFailure::NoDrive << u"找不到D盘"_s;
     QTest::newRow("no permission") << FileFailure::NoPermission << u"没有写入该文件的权限"_s;
     QTest::newRow("disk full") << FileFailure::DiskFull << u"空间不足"_s;
+    QTest::newRow("too large") << FileFailure::TooLarge << u"超出了系统允许的大小"_s;
     QTest::newRow("bad name") << FileFailure::BadName << u"文件名"_s;
     QTest::newRow("other") << FileFailure::Other << u"写入文件时出错"_s;
 }

@@ -1,3 +1,4 @@
+#include "common/FullWidth.h"
 #include "common/NumberForms.h"
 
 #include <QRandomGenerator>
@@ -45,6 +46,9 @@ std::optional<double> readStrict(const QString &text) {
 class NumberFormsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void fullWidthFolding_data();
+    void fullWidthFolding();
+    void everyFullWidthFormHasItsAsciiCounterpart();
     void lenient_data();
     void lenient();
     void lenientReadsEveryDoubleBack();
@@ -58,6 +62,44 @@ private Q_SLOTS:
     void numberTextReadsBack();
     void hugeInputsNeitherCrashNorHang();
 };
+
+void NumberFormsTest::fullWidthFolding_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("folded");
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("ASCII unchanged") << QStringLiteral("-12.5e1 &HFF") << QStringLiteral("-12.5e1 &HFF");
+    QTest::newRow("digits") << QStringLiteral("０１２３４５６７８９") << QStringLiteral("0123456789");
+    QTest::newRow("signs, point, exponent")
+        << QStringLiteral("＋－．Ｅｅ，／＆Ｈｈ") << QStringLiteral("+-.Ee,/&Hh");
+    QTest::newRow("first and last forms") << QStringLiteral("！～") << QStringLiteral("!~");
+    QTest::newRow("ideographic space") << QStringLiteral("\u3000１\u3000") << QStringLiteral(" 1 ");
+    QTest::newRow("Chinese text unchanged") << QStringLiteral("买１００元") << QStringLiteral("买100元");
+    QTest::newRow("parentheses of the starting date text")
+        << QStringLiteral("请输入日期（yyyy-mm-dd）") << QStringLiteral("请输入日期(yyyy-mm-dd)");
+    // Only U+FF01 to U+FF5E and U+3000: their neighbours, the ideographic full stop and comma, the
+    // half-width forms and other digits stay.
+    QTest::newRow("neighbours stay") << QStringLiteral("\uFF00\uFF5F\u3001\u3002\u2FFF\u3001\uFF61\uFF65٣")
+                                     << QStringLiteral("\uFF00\uFF5F\u3001\u3002\u2FFF\u3001\uFF61\uFF65٣");
+}
+
+void NumberFormsTest::fullWidthFolding() {
+    QFETCH(QString, text);
+    QFETCH(QString, folded);
+    QCOMPARE(FoldFullWidth(text), folded);
+    QCOMPARE(HasFullWidthForms(text), text != folded);
+}
+
+// U+FF01 to U+FF5E are the ASCII characters U+0021 to U+007E in full width, in the same order.
+void NumberFormsTest::everyFullWidthFormHasItsAsciiCounterpart() {
+    QString forms;
+    QString ascii;
+    for (char16_t c = u'\uFF01'; c <= u'\uFF5E'; ++c)
+        forms += QChar(c);
+    for (char c = '!'; c <= '~'; ++c)
+        ascii += QLatin1Char(c);
+    QCOMPARE(forms.size(), 94);
+    QCOMPARE(FoldFullWidth(forms), ascii);
+}
 
 void NumberFormsTest::lenient_data() {
     QTest::addColumn<QString>("text");
@@ -91,7 +133,19 @@ void NumberFormsTest::lenient_data() {
     QTest::newRow("negative zero") << QStringLiteral("-0") << -0.0;
     QTest::newRow("0.1") << QStringLiteral("0.1") << 0.1;
     QTest::newRow("leading zeros") << QStringLiteral("000012.50") << 12.5;
-    QTest::newRow("full-width digit ends") << QStringLiteral("1２") << 1.0;
+    // Full-width forms (an input method in full-width mode) read as their ASCII counterparts.
+    QTest::newRow("full-width digits") << QStringLiteral("１００") << 100.0;
+    QTest::newRow("full-width digit after an ASCII one") << QStringLiteral("1２") << 12.0;
+    QTest::newRow("full-width sign, point and exponent") << QStringLiteral("－１２．５Ｅ１") << -125.0;
+    QTest::newRow("full-width small e") << QStringLiteral("１ｅ２") << 100.0;
+    QTest::newRow("full-width plus") << QStringLiteral("＋７") << 7.0;
+    QTest::newRow("ideographic spaces skipped") << QStringLiteral("\u3000１\u3000２") << 12.0;
+    QTest::newRow("full-width comma ends the number") << QStringLiteral("１，５") << 1.0;
+    QTest::newRow("full-width digits and 元") << QStringLiteral("１００元") << 100.0;
+    QTest::newRow("full-width radix prefix") << QStringLiteral("＆ＨＦＦ") << 255.0;
+    QTest::newRow("ideographic full stop is no point") << QStringLiteral("1。5") << 1.0;
+    QTest::newRow("just below the full-width forms") << QStringLiteral("\uFF00５") << 0.0;
+    QTest::newRow("just above the full-width forms") << QStringLiteral("５\uFF5F5") << 5.0;
     QTest::newRow("NaN") << QStringLiteral("NaN") << 0.0;
     QTest::newRow("Inf") << QStringLiteral("Inf") << 0.0;
     QTest::newRow("infinity") << QStringLiteral("-infinity") << 0.0;
@@ -208,6 +262,21 @@ void NumberFormsTest::strict_data() {
     QTest::newRow("infinity") << QStringLiteral("-Infinity") << false << 0.0;
     QTest::newRow("overflow") << QStringLiteral("1e999") << false << 0.0;
     QTest::newRow("line feed around") << QStringLiteral("\n2") << false << 0.0;
+
+    // Full-width forms read as their ASCII counterparts, and then the rules above apply.
+    QTest::newRow("full-width digits") << QStringLiteral("１００") << true << 100.0;
+    QTest::newRow("full-width minus") << QStringLiteral("－３") << true << -3.0;
+    QTest::newRow("full-width point") << QStringLiteral("０．５") << true << 0.5;
+    QTest::newRow("full-width exponent") << QStringLiteral("１Ｅ３") << true << 1000.0;
+    QTest::newRow("mixed widths") << QStringLiteral("1.５e-２") << true << 0.015;
+    QTest::newRow("ideographic spaces around") << QStringLiteral("\u3000２\u3000") << true << 2.0;
+    QTest::newRow("ideographic spaces only") << QStringLiteral("\u3000\u3000") << false << 0.0;
+    QTest::newRow("ideographic space inside") << QStringLiteral("１\u3000２") << false << 0.0;
+    QTest::newRow("full-width comma") << QStringLiteral("１，０００") << false << 0.0;
+    QTest::newRow("full-width letters after") << QStringLiteral("２ａｂｃ") << false << 0.0;
+    QTest::newRow("ideographic full stop") << QStringLiteral("0。5") << false << 0.0;
+    QTest::newRow("just below the full-width forms") << QStringLiteral("\uFF00２") << false << 0.0;
+    QTest::newRow("just above the full-width forms") << QStringLiteral("２\uFF5F") << false << 0.0;
 }
 
 void NumberFormsTest::strict() {

@@ -77,6 +77,10 @@ void RebatePageTest::converts_data() {
     row("1,000", "1", "5");
     row(" 1 00", "5 0", "6.66666666666667");
     row("1e2", "&H32", "6.66666666666667");
+    // Typed with an input method in full-width mode.
+    row("１００", "５０", "6.66666666666667");
+    row("１００元", "５０元", "6.66666666666667");
+    row("\u3000３００．０", "１Ｅ２", "7.5");
 }
 
 void RebatePageTest::converts() {

@@ -405,12 +405,14 @@ void SchedulePageTest::pastedLineBreaksStayOutOfTheSlot_data() {
     QTest::addColumn<int>("cursor");
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("after");
-    QTest::newRow("one line") << QString() << 0 << u"开会"_s << u"开会"_s;
-    QTest::newRow("CR LF: the first line") << QString() << 0 << u"开会\r\n带电脑"_s << u"开会"_s;
-    QTest::newRow("LF: the first line") << QString() << 0 << u"开会\n带电脑\n"_s << u"开会"_s;
-    QTest::newRow("lone CR") << QString() << 0 << u"开会\r带电脑"_s << u"开会"_s;
-    QTest::newRow("into typed text, which stays") << u"去开"_s << 1 << u"公司\r\n会"_s << u"去公司开"_s;
-    QTest::newRow("starts with a break") << u"跑步"_s << 2 << u"\n晨练"_s << u"跑步"_s;
+    QTest::addColumn<int>("cursorAfter"); // just after what was pasted, as with any paste
+    QTest::newRow("one line") << QString() << 0 << u"开会"_s << u"开会"_s << 2;
+    QTest::newRow("CR LF: the first line") << QString() << 0 << u"开会\r\n带电脑"_s << u"开会"_s << 2;
+    QTest::newRow("LF: the first line") << QString() << 0 << u"开会\n带电脑\n"_s << u"开会"_s << 2;
+    QTest::newRow("lone CR") << QString() << 0 << u"开会\r带电脑"_s << u"开会"_s << 2;
+    QTest::newRow("into typed text, which stays") << u"去开"_s << 1 << u"公司\r\n会"_s << u"去公司开"_s << 3;
+    QTest::newRow("starts with a break") << u"跑步"_s << 2 << u"\n晨练"_s << u"跑步"_s << 2;
+    QTest::newRow("at the start of typed text") << u"开会"_s << 0 << u"九点\n十点"_s << u"九点开会"_s << 2;
 }
 
 // A slot box holds one line: pasted text keeps its first line, so the file keeps 38 lines ended by CR LF.
@@ -419,6 +421,7 @@ void SchedulePageTest::pastedLineBreaksStayOutOfTheSlot() {
     QFETCH(int, cursor);
     QFETCH(QString, clipboard);
     QFETCH(QString, after);
+    QFETCH(int, cursorAfter);
     WindowFixture f;
     FakePlatform &p = f.platform;
     QVERIFY((revealAndFill(f, {{0, before}})));
@@ -428,6 +431,7 @@ void SchedulePageTest::pastedLineBreaksStayOutOfTheSlot() {
     QGuiApplication::clipboard()->setText(clipboard);
     QTest::keyClick(slot, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(slot->text(), after);
+    QCOMPARE(slot->cursorPosition(), cursorAfter);
 
     p.dialogs.answer({DialogAnswer::Ok, DialogAnswer::Ok});
     f.press(SaveButton);

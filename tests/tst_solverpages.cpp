@@ -12,6 +12,7 @@
 #include <memory>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
 using morvela::test::WindowFixture;
 namespace linear = morvela::linearsystempage;
 namespace quadratic = morvela::quadraticpage;
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void quadraticSolves_data();
     void quadraticSolves();
     void quadraticWarnsWhenThereIsNoRealRoot();
+    void quadraticReplacesTheRootsOfTheEquationBefore();
     void quadraticKeepsItsRootsWhenAStepFails();
     void quadraticClearCancelled();
     void quadraticClearConfirmed();
@@ -104,6 +106,9 @@ void SolverPagesTest::linearSolves_data() {
     row("abc and empty count as 0", {"1", "abc", "3", "", "1", "4"}, "3", "4");
     row("100元 counts as 100", {"100元", "0", "200", "0", "1", "1"}, "2", "1");
     row("exponent and radix", {"1e2", "0", "&HC8", "0", "&O10", "4"}, "2", "0.5");
+    row("full-width", {"１", "１", "３", "１", "－１", "１"}, "2", "1");
+    row("full-width point and exponent", {"０．１", "０．２", "０．３", "４Ｅ－１", "\u3000０．５", "０．６"},
+        "-1", "2");
     // No solution: the labels keep their (empty) captions.
     row("dependent", {"1", "2", "3", "2", "4", "6"}, "", "");
     row("untouched page", {"", "", "", "", "", ""}, "", "");
@@ -127,25 +132,25 @@ void SolverPagesTest::linearSolves() {
 void SolverPagesTest::linearKeepsItsResultsWhenThereIsNoSolution() {
     fillLinear(texts({"1", "1", "3", "1", "-1", "1"}));
     m_fixture->press(linear::SolveButton);
-    QCOMPARE(label(linear::XResult)->text(), QStringLiteral("2"));
-    QCOMPARE(label(linear::YResult)->text(), QStringLiteral("1"));
+    QCOMPARE(label(linear::XResult)->text(), u"2"_s);
+    QCOMPARE(label(linear::YResult)->text(), u"1"_s);
 
     // A singular system, then an overflowing one, then all boxes unreadable: the old results stay.
     fillLinear(texts({"1", "2", "3", "2", "4", "6"}));
-    QCOMPARE(label(linear::XResult)->text(), QStringLiteral("2")); // editing does not clear either
+    QCOMPARE(label(linear::XResult)->text(), u"2"_s); // editing does not clear either
     m_fixture->press(linear::SolveButton);
     fillLinear(texts({"1e999", "1", "1", "1", "-1", "1"}));
     m_fixture->press(linear::SolveButton);
     fillLinear(texts({"x", "y", "z", "", "", ""}));
     m_fixture->press(linear::SolveButton);
-    QCOMPARE(label(linear::XResult)->text(), QStringLiteral("2"));
-    QCOMPARE(label(linear::YResult)->text(), QStringLiteral("1"));
+    QCOMPARE(label(linear::XResult)->text(), u"2"_s);
+    QCOMPARE(label(linear::YResult)->text(), u"1"_s);
 
     // Every press starts afresh: a solvable system replaces both.
     fillLinear(texts({"2", "3", "8", "1", "-1", "-1"}));
     m_fixture->press(linear::SolveButton);
-    QCOMPARE(label(linear::XResult)->text(), QStringLiteral("1"));
-    QCOMPARE(label(linear::YResult)->text(), QStringLiteral("2"));
+    QCOMPARE(label(linear::XResult)->text(), u"1"_s);
+    QCOMPARE(label(linear::YResult)->text(), u"2"_s);
     QVERIFY(m_fixture->platform.dialogs.shown().isEmpty());
 }
 
@@ -165,14 +170,14 @@ void SolverPagesTest::linearClearCancelled() {
     QCOMPARE(m_fixture->platform.dialogs.shown().size(), 1);
     const FakeDialogs::Shown &asked = m_fixture->platform.dialogs.shown().first();
     QCOMPARE(asked.kind, FakeDialogs::Kind::Confirm);
-    QCOMPARE(asked.prompt, QStringLiteral("您确定要清空数据吗？"));
+    QCOMPARE(asked.prompt, u"您确定要清空数据吗？"_s);
     QCOMPARE(asked.form, ConfirmForm::OkCancel);
     const QStringList expected = texts({"1", "1", "3", "1", "-1", "1"});
     const QLatin1String names[] = {linear::A, linear::B, linear::M, linear::C, linear::D, linear::N};
     for (int i = 0; i < 6; ++i)
         QCOMPARE(box(names[i])->text(), expected.at(i));
-    QCOMPARE(label(linear::XResult)->text(), QStringLiteral("2"));
-    QCOMPARE(label(linear::YResult)->text(), QStringLiteral("1"));
+    QCOMPARE(label(linear::XResult)->text(), u"2"_s);
+    QCOMPARE(label(linear::YResult)->text(), u"1"_s);
 }
 
 void SolverPagesTest::linearClearConfirmed() {
@@ -217,6 +222,8 @@ void SolverPagesTest::quadraticSolves_data() {
     row("D = 0", "1", "2", "-1", "-1", "-1");
     row("negative zero shown as 0", "-1", "0", "0", "0", "0");
     row("blanks around", " 1 ", " -3", "-2 ", "2", "1");
+    row("full-width", "１", "－３", "－２", "2", "1");
+    row("full-width point, exponent and spaces", "\u3000２\u3000", "１Ｅ０", "１．０", "0.5", "-1");
     // Strict reading: a box that is not exactly one number makes the roots fail.
     row("2abc", "2abc", "1", "1", "", "");
     row("1,5", "1", "1,5", "1", "", "");
@@ -225,7 +232,10 @@ void SolverPagesTest::quadraticSolves_data() {
     row("z empty", "1", "2", "", "", "");
     row("e = 0", "0", "2", "3", "", "");
     row("all empty", "", "", "", "", "");
-    row("overflowing discriminant", "1e200", "1", "1e200", "", "");
+    // Roots right to the 15 digits shown, however large or small the numbers on the way.
+    row("f² much larger than 4·e·z", "1", "1e8", "1", "1E-08", "-100000000");
+    row("tiny e", "1e-300", "1", "1", "1", "-1E+300");
+    row("f² and 4·e·z overflow", "1e200", "1e200", "1e200", "0.618033988749895", "-1.61803398874989");
 }
 
 void SolverPagesTest::quadraticSolves() {
@@ -244,25 +254,37 @@ void SolverPagesTest::quadraticSolves() {
 }
 
 void SolverPagesTest::quadraticWarnsWhenThereIsNoRealRoot() {
-    fillQuadratic(QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("-2"));
+    fillQuadratic(u"1"_s, u"-3"_s, u"-2"_s);
     m_fixture->press(quadratic::SolveButton);
-    fillQuadratic(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("-1"));
+    fillQuadratic(u"1"_s, u"0"_s, u"-1"_s);
     m_fixture->press(quadratic::SolveButton);
 
     QCOMPARE(m_fixture->platform.dialogs.shown().size(), 1);
     const FakeDialogs::Shown &told = m_fixture->platform.dialogs.shown().first();
     QCOMPARE(told.kind, FakeDialogs::Kind::Info);
-    QCOMPARE(told.prompt, QStringLiteral("此方程无实数解！"));
+    QCOMPARE(told.prompt, u"此方程无实数解！"_s);
     QCOMPARE(told.icon, InfoIcon::Information);
-    QCOMPARE(label(quadratic::X1Result)->text(), QStringLiteral("2"));
-    QCOMPARE(label(quadratic::X2Result)->text(), QStringLiteral("1"));
+    QCOMPARE(label(quadratic::X1Result)->text(), u"2"_s);
+    QCOMPARE(label(quadratic::X2Result)->text(), u"1"_s);
+}
+
+void SolverPagesTest::quadraticReplacesTheRootsOfTheEquationBefore() {
+    fillQuadratic(u"1"_s, u"-3"_s, u"-2"_s);
+    m_fixture->press(quadratic::SolveButton);
+    QCOMPARE(label(quadratic::X1Result)->text(), u"2"_s);
+    // f² and 4·e·z are beyond the largest double; the roots are those of x² + x = 1.
+    fillQuadratic(u"1e200"_s, u"1e200"_s, u"1e200"_s);
+    m_fixture->press(quadratic::SolveButton);
+    QCOMPARE(label(quadratic::X1Result)->text(), u"0.618033988749895"_s);
+    QCOMPARE(label(quadratic::X2Result)->text(), u"-1.61803398874989"_s);
+    QVERIFY(m_fixture->platform.dialogs.shown().isEmpty());
 }
 
 void SolverPagesTest::quadraticKeepsItsRootsWhenAStepFails() {
-    fillQuadratic(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"));
+    fillQuadratic(u"1"_s, u"2"_s, u"3"_s);
     m_fixture->press(quadratic::SolveButton);
-    QCOMPARE(label(quadratic::X1Result)->text(), QStringLiteral("1"));
-    QCOMPARE(label(quadratic::X2Result)->text(), QStringLiteral("-3"));
+    QCOMPARE(label(quadratic::X1Result)->text(), u"1"_s);
+    QCOMPARE(label(quadratic::X2Result)->text(), u"-3"_s);
 
     // e = 0, then z unreadable, then e unreadable: no message, the roots stay.
     const QStringList failing[] = {texts({"0", "2", "3"}), texts({"1", "2", ""}), texts({"1", "2", "abc"}),
@@ -270,33 +292,33 @@ void SolverPagesTest::quadraticKeepsItsRootsWhenAStepFails() {
     for (const QStringList &texts : failing) {
         fillQuadratic(texts.at(0), texts.at(1), texts.at(2));
         m_fixture->press(quadratic::SolveButton);
-        QCOMPARE(label(quadratic::X1Result)->text(), QStringLiteral("1"));
-        QCOMPARE(label(quadratic::X2Result)->text(), QStringLiteral("-3"));
+        QCOMPARE(label(quadratic::X1Result)->text(), u"1"_s);
+        QCOMPARE(label(quadratic::X2Result)->text(), u"-3"_s);
     }
     QVERIFY(m_fixture->platform.dialogs.shown().isEmpty());
 }
 
 void SolverPagesTest::quadraticClearCancelled() {
-    fillQuadratic(QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("-2"));
+    fillQuadratic(u"1"_s, u"-3"_s, u"-2"_s);
     m_fixture->press(quadratic::SolveButton);
     m_fixture->platform.dialogs.answer(DialogAnswer::Cancel);
     m_fixture->press(quadratic::ClearButton);
 
-    QCOMPARE(m_fixture->platform.dialogs.prompts(), QStringList{QStringLiteral("您确定要清空数据吗？")});
+    QCOMPARE(m_fixture->platform.dialogs.prompts(), QStringList{u"您确定要清空数据吗？"_s});
     QCOMPARE(m_fixture->platform.dialogs.shown().first().form, ConfirmForm::OkCancel);
-    QCOMPARE(box(quadratic::E)->text(), QStringLiteral("1"));
-    QCOMPARE(box(quadratic::F)->text(), QStringLiteral("-3"));
-    QCOMPARE(box(quadratic::Z)->text(), QStringLiteral("-2"));
-    QCOMPARE(label(quadratic::X1Result)->text(), QStringLiteral("2"));
-    QCOMPARE(label(quadratic::X2Result)->text(), QStringLiteral("1"));
+    QCOMPARE(box(quadratic::E)->text(), u"1"_s);
+    QCOMPARE(box(quadratic::F)->text(), u"-3"_s);
+    QCOMPARE(box(quadratic::Z)->text(), u"-2"_s);
+    QCOMPARE(label(quadratic::X1Result)->text(), u"2"_s);
+    QCOMPARE(label(quadratic::X2Result)->text(), u"1"_s);
 }
 
 void SolverPagesTest::quadraticClearConfirmed() {
-    fillQuadratic(QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("-2"));
+    fillQuadratic(u"1"_s, u"-3"_s, u"-2"_s);
     m_fixture->press(quadratic::SolveButton);
     // The two spare labels are never written; a mark in them shows that clearing leaves them alone.
-    label(quadratic::X1Spare)->setText(QStringLiteral("mark 1"));
-    label(quadratic::X2Spare)->setText(QStringLiteral("mark 2"));
+    label(quadratic::X1Spare)->setText(u"mark 1"_s);
+    label(quadratic::X2Spare)->setText(u"mark 2"_s);
     QStringList emptied;
     for (QLatin1String name : {quadratic::E, quadratic::F, quadratic::Z}) {
         QLineEdit *b = box(name);
@@ -311,8 +333,8 @@ void SolverPagesTest::quadraticClearConfirmed() {
     QVERIFY(box(quadratic::Z)->text().isEmpty());
     QVERIFY(label(quadratic::X1Result)->text().isEmpty());
     QVERIFY(label(quadratic::X2Result)->text().isEmpty());
-    QCOMPARE(label(quadratic::X1Spare)->text(), QStringLiteral("mark 1"));
-    QCOMPARE(label(quadratic::X2Spare)->text(), QStringLiteral("mark 2"));
+    QCOMPARE(label(quadratic::X1Spare)->text(), u"mark 1"_s);
+    QCOMPARE(label(quadratic::X2Spare)->text(), u"mark 2"_s);
 }
 
 QTEST_MAIN(SolverPagesTest)

@@ -44,7 +44,7 @@ void StatusBarTest::panelsAtStart_data() {
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("text"); // empty for the date and time panels, checked below
     // Widths 2400, 3200, 1800, 1440 twips, and the rest of the 993-pixel bar.
-    QTest::newRow("1 developer") << 1 << 0 << 160 << u"   软件开发：  Morvela 工作室"_s;
+    QTest::newRow("1 developer") << 1 << 0 << 160 << u"   软件开发：  莫薇拉"_s;
     QTest::newRow("2 e-mail") << 2 << 160 << 213 << u"  作者邮箱：morvela@example.com"_s;
     QTest::newRow("3 date") << 3 << 373 << 120 << QString();
     QTest::newRow("4 time") << 4 << 493 << 96 << QString();
@@ -100,7 +100,7 @@ void StatusBarTest::refreshFollowsTheClock() {
     QCOMPARE(barOf(f)->panel(3)->text(), date);
     QCOMPARE(barOf(f)->panel(4)->text(), time);
     // The fixed panels stay as they were.
-    QCOMPARE(barOf(f)->panel(1)->text(), u"   软件开发：  Morvela 工作室"_s);
+    QCOMPARE(barOf(f)->panel(1)->text(), u"   软件开发：  莫薇拉"_s);
     QCOMPARE(barOf(f)->panel(5)->text(), QString());
 }
 

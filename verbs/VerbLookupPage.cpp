@@ -13,7 +13,7 @@ PageSpec verbLookupPage() {
     return {u"不规则动词查询器"_s,
             Page,
             {
-                backgroundRow(u"Image8"_s, u":/pictures/tools.bmp"_s, u"不规则动词查询器"_s),
+                backgroundRow(u"Image8"_s, u":/pictures/tools.bmp"_s, {}),
                 labelRow(u"Label20"_s, u"动词原型："_s, Song14Bold, black, true, 480, 1560, 1575, 375, 69),
                 textBoxRow(VerbBox, {}, {}, Kai14Bold, Colours::BlackOnWhite, true, 1920, 1560, 4815, 405, 62,
                            u"动词原型："_s),

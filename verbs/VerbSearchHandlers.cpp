@@ -2,6 +2,7 @@
 
 #include "common/AppTexts.h"
 #include "common/Controls.h"
+#include "common/HandlerEntry.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "verbs/IrregularVerbTable.h"
@@ -19,10 +20,10 @@ VerbSearchHandlers::VerbSearchHandlers(QWidget *page, Services &services)
     : QObject(page), m_services(services), m_verbBox(control<QLineEdit>(page, verblookuppage::VerbBox)),
       m_formsResult(control<QLabel>(page, verblookuppage::FormsResult)),
       m_meaningResult(control<QLabel>(page, verblookuppage::MeaningResult)) {
-    connect(control<QPushButton>(page, verblookuppage::SearchButton), &QPushButton::clicked, this,
-            &VerbSearchHandlers::Command26_Click);
-    connect(control<QPushButton>(page, verblookuppage::ClearButton), &QPushButton::clicked, this,
-            &VerbSearchHandlers::Command27_Click);
+    connectClick(control<QPushButton>(page, verblookuppage::SearchButton), this,
+                 &VerbSearchHandlers::Command26_Click);
+    connectClick(control<QPushButton>(page, verblookuppage::ClearButton), this,
+                 &VerbSearchHandlers::Command27_Click);
 }
 
 void VerbSearchHandlers::Command26_Click() {

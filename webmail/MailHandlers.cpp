@@ -1,6 +1,7 @@
 #include "webmail/MailHandlers.h"
 
 #include "common/Controls.h"
+#include "common/HandlerEntry.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
 #include "webmail/MailShortcutTable.h"
@@ -13,8 +14,7 @@ namespace morvela {
 MailHandlers::MailHandlers(QWidget *page, Services &services) : QObject(page), m_services(services) {
     // The table lives as long as the program, so each connection can hold its row.
     for (const MailShortcut &row : MailShortcutTable())
-        connect(control<QPushButton>(page, row.name), &QPushButton::clicked, this,
-                [this, &row] { Command_Click(row); });
+        connectClick(control<QPushButton>(page, row.name), this, [this, &row] { Command_Click(row); });
 }
 
 void MailHandlers::Command_Click(const MailShortcut &row) {

@@ -25,7 +25,7 @@ PageSpec mailPage() {
     std::sort(buttons.begin(), buttons.end(), [](const ControlSpec &a, const ControlSpec &b) {
         return a.top != b.top ? a.top < b.top : a.left < b.left;
     });
-    QList<ControlSpec> controls{backgroundRow(u"Image4"_s, u":/pictures/mail.bmp"_s, u"电子邮件"_s)};
+    QList<ControlSpec> controls{backgroundRow(u"Image4"_s, u":/pictures/mail.bmp"_s, {})};
     controls.append(buttons);
     return {u"电子邮件"_s, mailpage::Page, controls, nullptr,
             [](QWidget *page, Services &services) { new MailHandlers(page, services); }};

@@ -54,6 +54,14 @@ bool WindowFixture::selectPage(const QString &pageName) {
     return window.findChild<QWidget *>(pageName) != nullptr;
 }
 
+bool WindowFixture::selectPageOf(const QWidget *control) {
+    for (const QWidget *w = control; w && w != &window; w = w->parentWidget()) {
+        if (!pathTo(outerTabControl(), w->objectName()).isEmpty())
+            return selectPage(w->objectName());
+    }
+    return false;
+}
+
 bool WindowFixture::showPage(const QString &pageName) {
     if (!selectPage(pageName))
         return false;

@@ -48,6 +48,8 @@ struct WindowFixture {
     // outside in, as a user clicks them. False when there is no such page. (In a window shown with pages
     // built when shown, each tab brings up the next tab control.)
     bool selectPage(const QString &pageName);
+    // Selects the page the control lies on.
+    bool selectPageOf(const QWidget *control);
     // Selects the page, shows the window and waits until it is on screen.
     bool showPage(const QString &pageName);
 

@@ -1,0 +1,13 @@
+#include "platform/ProcessSignals.h"
+
+#include <csignal>
+
+namespace morvela {
+
+void IgnoreFileSizeSignal() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
+} // namespace morvela
