@@ -1,5 +1,6 @@
 #include "app/PictureLabel.h"
 
+#include <QPainter>
 #include <QResource>
 #include <QtEndian>
 
@@ -92,6 +93,11 @@ void PictureLabel::showEvent(QShowEvent *event) {
             setPixmap(pixmap);
     }
     QLabel::showEvent(event);
+}
+
+void PictureLabel::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, pixmap());
 }
 
 } // namespace morvela

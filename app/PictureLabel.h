@@ -41,6 +41,9 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Drawn the same whether enabled or not: a picture is no control, and the window behind a message box
+    // keeps its looks.
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     PictureStore &m_store;

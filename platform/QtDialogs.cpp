@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPointer>
 #include <QPushButton>
 
@@ -63,6 +64,15 @@ public:
             return;
         m_owner = owner;
         m_focus = owner->focusWidget();
+        // Disabled, but drawn as before: the system leaves the owner of a modal box as it looks, where Qt
+        // would grey every control of it. Only the disabled colours are set, so nothing else changes.
+        m_palette = owner->palette();
+        QPalette look;
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto r = QPalette::ColorRole(role);
+            look.setBrush(QPalette::Disabled, r, m_palette.brush(QPalette::Inactive, r));
+        }
+        owner->setPalette(look);
         owner->setEnabled(false);
         box->setEnabled(true); // a window of its own: enabled even though its owner is not
     }
@@ -70,6 +80,7 @@ public:
         if (!m_owner)
             return;
         m_owner->setEnabled(true);
+        m_owner->setPalette(m_palette);
         if (m_focus && m_focus->isVisible() && m_focus->isEnabled())
             m_focus->setFocus(Qt::ActiveWindowFocusReason);
     }
@@ -79,6 +90,7 @@ public:
 private:
     QPointer<QWidget> m_owner;
     QPointer<QWidget> m_focus;
+    QPalette m_palette;
 };
 
 } // namespace

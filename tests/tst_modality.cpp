@@ -3,6 +3,7 @@
 // up), and assistive tools see the window and its controls as unavailable. The boxes here are the real
 // ones, shown modally over the real window.
 
+#include "app/StatusBar.h"
 #include "common/AppTexts.h"
 #include "platform/Dialogs.h"
 #include "support/WindowFixture.h"
@@ -141,6 +142,7 @@ private Q_SLOTS:
     void aPressQueuedBeforeTheBoxDoesNotRunBehindIt();
     void repeatedPressesAskTheHemisphereOnce();
     void theWindowIsAvailableAgainAfterTheBox();
+    void theWindowKeepsItsLooksBehindTheBox();
 };
 
 void ModalityTest::nothingRunsBehindTheClearQuestion_data() {
@@ -295,6 +297,39 @@ void ModalityTest::theWindowIsAvailableAgainAfterTheBox() {
     pressByAccessibility(clear);
     QTRY_COMPARE(watcher.prompts.size(), 1);
     QTRY_COMPARE(mai->text(), QString());
+}
+
+// The system leaves the owner of a modal box as it looks; the window is disabled behind the box, but
+// its picture, captions, boxes and status bar are not greyed.
+void ModalityTest::theWindowKeepsItsLooksBehindTheBox() {
+    RealBoxesWindow f;
+    auto *clear = f.find<QPushButton>("Command30");
+    auto *mai = f.find<QLineEdit>("mai");
+    QVERIFY(f.fixture.selectPageOf(clear));
+    mai->setText(u"100"_s);
+    const QList<QWidget *> parts{f.find("Image9"), f.find("Label23"), mai, f.window.statusBar()};
+    QList<QImage> before;
+    for (QWidget *part : parts)
+        before << part->grab().toImage();
+
+    BoxWatcher watcher;
+    QList<QImage> behind;
+    bool captionsAsBefore = false;
+    watcher.onBox = [&](QMessageBox *box, int) {
+        for (QWidget *part : parts)
+            behind << part->grab().toImage();
+        // The style draws a disabled button's bevel flat; its caption keeps its colour.
+        const QPalette palette = clear->palette();
+        captionsAsBefore = palette.color(QPalette::Disabled, QPalette::ButtonText) ==
+                           palette.color(QPalette::Inactive, QPalette::ButtonText);
+        buttonWithText(box, u"取消"_s)->click();
+    };
+    pressByAccessibility(clear);
+    QTRY_COMPARE(behind.size(), parts.size());
+    QTRY_VERIFY(openBoxes().isEmpty());
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        QVERIFY2(behind.at(i) == before.at(i), qPrintable(parts.at(i)->objectName() + u" looks different"_s));
+    QVERIFY2(captionsAsBefore, "the buttons' captions are greyed behind the box");
 }
 
 QTEST_MAIN(ModalityTest)
