@@ -13,6 +13,8 @@
 #include <QLocale>
 #endif
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 namespace {
@@ -392,7 +394,7 @@ QString NumberText(double value) {
     if (!std::isfinite(value))
         return QString();
     if (value == 0.0)
-        return QStringLiteral("0"); // negative zero too
+        return u"0"_s; // negative zero too
     QString text = generalForm(value < 0.0, roundedToFifteen(value));
 #ifdef Q_OS_WIN
     const QString &separator = localeDecimalSeparator();

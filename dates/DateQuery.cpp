@@ -5,6 +5,8 @@
 #include <QList>
 #include <QLocale>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 namespace {
@@ -275,16 +277,15 @@ QString weekdayMessage(int weekdayNumber) {
     static const char16_t *const names[7] = {u"天", u"一", u"二", u"三", u"四", u"五", u"六"};
     if (weekdayNumber < 1 || weekdayNumber > 7)
         return QString();
-    return QStringLiteral("这一天是星期") + QString::fromUtf16(names[weekdayNumber - 1]) +
-           QStringLiteral("。");
+    return u"这一天是星期"_s + QString::fromUtf16(names[weekdayNumber - 1]) + u"。"_s;
 }
 
 QString weekOfYearMessage(int week) {
-    return QStringLiteral("这一天处于这一年的第") + QString::number(week) + QStringLiteral("周。");
+    return u"这一天处于这一年的第"_s + QString::number(week) + u"周。"_s;
 }
 
 QString dayOfYearMessage(int day) {
-    return QStringLiteral("这一天是这一年的第") + QString::number(day) + QStringLiteral("天。");
+    return u"这一天是这一年的第"_s + QString::number(day) + u"天。"_s;
 }
 
 } // namespace morvela

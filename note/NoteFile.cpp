@@ -3,10 +3,12 @@
 #include "common/DateTexts.h"
 #include "platform/FileSystem.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 QString NoteFileName(const QTime &timeOfDay) {
-    return OutputRoot + QStringLiteral("便纸条—") + timeDigits(timeOfDay) + QStringLiteral(".txt");
+    return OutputRoot + u"便纸条—"_s + timeDigits(timeOfDay) + u".txt"_s;
 }
 
 QString noteTextWithCrLf(const QString &text) {
@@ -28,7 +30,7 @@ QString noteTextWithCrLf(const QString &text) {
 }
 
 QStringList NoteFileLines(const QDateTime &moment, const QString &noteText) {
-    return {DateTimeText(moment) + QStringLiteral(" 时创建的便纸条"), QString(), noteTextWithCrLf(noteText)};
+    return {DateTimeText(moment) + u" 时创建的便纸条"_s, QString(), noteTextWithCrLf(noteText)};
 }
 
 } // namespace morvela

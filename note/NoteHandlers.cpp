@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 NoteHandlers::NoteHandlers(QWidget *page, Services &services)
@@ -44,19 +46,19 @@ void NoteHandlers::qhbzt_Click() {
 // line, so the two can differ by a second.
 void NoteHandlers::bcbzt_Click() {
     ExportJob job;
-    job.question = QStringLiteral("您确定要保存便纸条吗？");
+    job.question = u"您确定要保存便纸条吗？"_s;
     job.prepare = [this] { return NoteFileName(m_services.clock.now().time()); };
     job.lines = [this] {
         const QDateTime moment = m_services.clock.now();
         return NoteFileLines(moment, m_noteBox->toPlainText());
     };
-    job.success = QStringLiteral("便纸条已成功保存到D盘根目录！");
+    job.success = u"便纸条已成功保存到D盘根目录！"_s;
     runExport(m_services.dialogs, m_services.files, job);
 }
 
 // Takes the note off the page after a confirmation; its text is gone for good.
 void NoteHandlers::qkbzt_Click() {
-    if (m_services.dialogs.ConfirmBox(QStringLiteral("您确定要删除这个便纸条吗？"), ConfirmForm::OkCancel) !=
+    if (m_services.dialogs.ConfirmBox(u"您确定要删除这个便纸条吗？"_s, ConfirmForm::OkCancel) !=
         DialogAnswer::Ok)
         return;
     m_emptyPicture->show();

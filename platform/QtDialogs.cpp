@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 namespace {
@@ -103,13 +105,13 @@ DialogAnswer QtDialogs::ConfirmBox(const QString &prompt, ConfirmForm form) {
     if (yesNo) {
         accept = box.addButton(QMessageBox::Yes);
         reject = box.addButton(QMessageBox::No);
-        accept->setText(QStringLiteral("是(&Y)"));
-        reject->setText(QStringLiteral("否(&N)"));
+        accept->setText(u"是(&Y)"_s);
+        reject->setText(u"否(&N)"_s);
     } else {
         accept = box.addButton(QMessageBox::Ok);
         reject = box.addButton(QMessageBox::Cancel);
-        accept->setText(QStringLiteral("确定"));
-        reject->setText(QStringLiteral("取消"));
+        accept->setText(u"确定"_s);
+        reject->setText(u"取消"_s);
         box.setEscapeButton(reject);
     }
     box.setDefaultButton(accept);
@@ -133,7 +135,7 @@ void QtDialogs::InfoBox(const QString &prompt, InfoIcon icon) {
     MessageBox box(icon == InfoIcon::Warning ? QMessageBox::Warning : QMessageBox::Information, m_title,
                    prompt, m_parent, false);
     QPushButton *ok = box.addButton(QMessageBox::Ok);
-    ok->setText(QStringLiteral("确定"));
+    ok->setText(u"确定"_s);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     const OwnerDisabled ownerDisabled(m_parent, &box);

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 QuadraticHandlers::QuadraticHandlers(QWidget *page, Services &services)
@@ -32,7 +34,7 @@ QuadraticHandlers::QuadraticHandlers(QWidget *page, Services &services)
 void QuadraticHandlers::Command25_Click() {
     const QuadraticSolution solution = SolveQuadratic(m_e->text(), m_f->text(), m_z->text());
     if (solution.noRealRoot) {
-        m_services.dialogs.InfoBox(QStringLiteral("此方程无实数解！"), InfoIcon::Information);
+        m_services.dialogs.InfoBox(u"此方程无实数解！"_s, InfoIcon::Information);
         return;
     }
     if (solution.x1)

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -52,7 +53,7 @@ void BitmapDecodeTest::matchesQtsReader_data() {
     QTest::newRow("bottom-up, padded rows") << bitmap(5, 3, false);
     QTest::newRow("top-down") << bitmap(5, 3, true);
     QTest::newRow("one pixel") << bitmap(1, 1, false);
-    QFile welcome(QStringLiteral(":/pictures/welcome.bmp"));
+    QFile welcome(u":/pictures/welcome.bmp"_s);
     QVERIFY(welcome.open(QIODevice::ReadOnly));
     QTest::newRow("welcome picture") << welcome.readAll();
 }
@@ -96,13 +97,12 @@ void BitmapDecodeTest::refusesWhatItCannotRead() {
 
 void BitmapDecodeTest::startPictureIsReadUncompressed() {
     // The picture shown at start must not need inflating; the others may.
-    QCOMPARE(QResource(QStringLiteral(":/pictures/welcome.bmp")).compressionAlgorithm(),
-             QResource::NoCompression);
+    QCOMPARE(QResource(u":/pictures/welcome.bmp"_s).compressionAlgorithm(), QResource::NoCompression);
     PictureStore store;
-    const QPixmap welcome = store.picture(QStringLiteral(":/pictures/welcome.bmp"));
+    const QPixmap welcome = store.picture(u":/pictures/welcome.bmp"_s);
     QCOMPARE(welcome.size(), QSize(987, 537));
     QCOMPARE(welcome.toImage().convertToFormat(QImage::Format_RGB32),
-             QImage(QStringLiteral(":/pictures/welcome.bmp")).convertToFormat(QImage::Format_RGB32));
+             QImage(u":/pictures/welcome.bmp"_s).convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(BitmapDecodeTest)

@@ -11,6 +11,7 @@
 #include <functional>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -112,12 +113,12 @@ void DialogsTest::okCancel() {
             captions << b->text();
         perform(box, action);
     });
-    QCOMPARE(dialogs.ConfirmBox(QStringLiteral("您确定要保存日程表吗？"), ConfirmForm::OkCancel), answer);
+    QCOMPARE(dialogs.ConfirmBox(u"您确定要保存日程表吗？"_s, ConfirmForm::OkCancel), answer);
     QCOMPARE(title, AppTitle);
-    QCOMPARE(text, QStringLiteral("您确定要保存日程表吗？"));
-    QCOMPARE(read, QStringLiteral("Morvela|您确定要保存日程表吗？"));
+    QCOMPARE(text, u"您确定要保存日程表吗？"_s);
+    QCOMPARE(read, u"Morvela|您确定要保存日程表吗？"_s);
     QCOMPARE(icon, QMessageBox::Question);
-    QCOMPARE(captions, (QStringList{QStringLiteral("确定"), QStringLiteral("取消")}));
+    QCOMPARE(captions, (QStringList{u"确定"_s, u"取消"_s}));
 }
 
 void DialogsTest::yesNoAnswers_data() {
@@ -136,8 +137,7 @@ void DialogsTest::yesNoAnswers() {
         icon = box->icon();
         perform(box, action);
     });
-    QCOMPARE(dialogs.ConfirmBox(QStringLiteral("请问您所在的地理位置是在北半球吗？"), ConfirmForm::YesNo),
-             answer);
+    QCOMPARE(dialogs.ConfirmBox(u"请问您所在的地理位置是在北半球吗？"_s, ConfirmForm::YesNo), answer);
     QCOMPARE(icon, QMessageBox::Question);
 }
 
@@ -156,9 +156,9 @@ void DialogsTest::yesNoRefusesEscapeAndCloseBox() {
         QCoreApplication::processEvents();
         stillOpen = box->isVisible();
         // The question is still waiting for Yes or No: answer No with its button.
-        buttonWithText(box, QStringLiteral("否(&N)"))->click();
+        buttonWithText(box, u"否(&N)"_s)->click();
     });
-    QCOMPARE(dialogs.ConfirmBox(QStringLiteral("问"), ConfirmForm::YesNo), DialogAnswer::No);
+    QCOMPARE(dialogs.ConfirmBox(u"问"_s, ConfirmForm::YesNo), DialogAnswer::No);
     QVERIFY(stillOpen);
 }
 
@@ -191,12 +191,12 @@ void DialogsTest::infoBox() {
         perform(box, action);
     });
     // Prompts carry CR LF breaks; the box shows them as line breaks.
-    dialogs.InfoBox(QStringLiteral("第一行  \r\n第二行"), icon);
-    QCOMPARE(text, QStringLiteral("第一行  \n第二行"));
-    QCOMPARE(read, QStringLiteral("Morvela|第一行  \n第二行"));
+    dialogs.InfoBox(u"第一行  \r\n第二行"_s, icon);
+    QCOMPARE(text, u"第一行  \n第二行"_s);
+    QCOMPARE(read, u"Morvela|第一行  \n第二行"_s);
     QCOMPARE(title, AppTitle);
     QCOMPARE(shownIcon, expectedIcon);
-    QCOMPARE(captions, QStringList{QStringLiteral("确定")});
+    QCOMPARE(captions, QStringList{u"确定"_s});
 }
 
 void DialogsTest::closeBoxInTitleBar_data() {
@@ -223,16 +223,16 @@ void DialogsTest::closeBoxInTitleBar() {
     });
     switch (kind) {
     case Kind::OkCancel:
-        dialogs.ConfirmBox(QStringLiteral("问"), ConfirmForm::OkCancel);
+        dialogs.ConfirmBox(u"问"_s, ConfirmForm::OkCancel);
         break;
     case Kind::YesNo:
-        dialogs.ConfirmBox(QStringLiteral("问"), ConfirmForm::YesNo);
+        dialogs.ConfirmBox(u"问"_s, ConfirmForm::YesNo);
         break;
     case Kind::Information:
-        dialogs.InfoBox(QStringLiteral("告"), InfoIcon::Information);
+        dialogs.InfoBox(u"告"_s, InfoIcon::Information);
         break;
     case Kind::Warning:
-        dialogs.InfoBox(QStringLiteral("告"), InfoIcon::Warning);
+        dialogs.InfoBox(u"告"_s, InfoIcon::Warning);
         break;
     }
     const auto offersClose = [](Qt::WindowFlags flags) {
