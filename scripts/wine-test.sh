@@ -22,6 +22,16 @@ mkdir "$drive/D"
 ln -sfn "$drive/D" "$WINEPREFIX/dosdevices/d:"
 export MORVELA_WINE_DRIVE_D_TARGET="Z:$drive/D"
 
+# The offscreen platform's fonts: the Chinese fonts that stand in for 宋体, 楷体_GB2312 and 黑体.
+fonts=$WINEPREFIX/morvela-fonts
+if [ ! -d "$fonts" ]; then
+    mkdir -p "$fonts.new"
+    ln -sf /usr/share/fonts/truetype/arphic/uming.ttc /usr/share/fonts/truetype/arphic/ukai.ttc \
+        /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc "$fonts.new/"
+    mv -T "$fonts.new" "$fonts"
+fi
+export MORVELA_WINE_FONTDIR="Z:$fonts"
+
 key='HKCU\Control Panel\International'
 declare -A previous=()
 restore() {
