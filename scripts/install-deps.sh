@@ -22,7 +22,8 @@ if [ "${1:-}" = "--windows" ]; then
     windows=yes
     shift
     packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
-               qt6-base-dev-tools wine wine64 locales nsis zip xz-utils xvfb imagemagick x11-apps)
+               qt6-base-dev-tools wine wine64 wine32:i386 locales nsis zip unzip xz-utils xvfb imagemagick x11-apps
+               xdotool openbox)
 fi
 packages+=("$@")
 
@@ -52,6 +53,10 @@ fi
 
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+# NSIS makes 32-bit installers: Wine runs them with wine32, from the i386 architecture.
+if [ "$windows" = yes ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo[@]}" dpkg --add-architecture i386
+fi
 "${sudo[@]}" apt-get update
 "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 generate_locale
