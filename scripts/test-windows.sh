@@ -18,10 +18,11 @@ unset LANGUAGE DISPLAY
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1
 fi
-# One wine server for every test run; it is stopped when the tests are done.
-wineserver --persistent
+# One wine server for every test run (it stays in the foreground, so it is started in the background, away from
+# this script's output); it is stopped when the tests are done.
+wineserver --persistent </dev/null >/dev/null 2>&1 &
 trap 'wineserver --kill || true' EXIT
-wineboot --update >/dev/null 2>&1 || true
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 prefixed=$(date +%s)
 
 cd "$build"
