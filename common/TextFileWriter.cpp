@@ -5,22 +5,82 @@
 #include <algorithm>
 #include <optional>
 
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace morvela {
 
 namespace {
 
-// Makes a fresh encoder in place (neither moved nor move-assigned; see below).
-void renewEncoder(std::optional<QStringEncoder> &encoder) {
 #ifdef Q_OS_WIN
-    encoder.emplace(QStringConverter::System);
-#else
-    encoder.emplace("GBK");
-#endif
+// The text in the system's ANSI code page, or nothing when the code page cannot hold all of it. Windows' own
+// conversion is asked not to substitute look-alikes (no best fit) and to say when it had to use its default
+// character; it writes one default character per UTF-16 unit, so a character beyond the BMP would come out
+// as "??", which is why the caller handles those itself.
+std::optional<QByteArray> ansiBytes(QStringView text) {
+    if (text.isEmpty())
+        return QByteArray();
+    const UINT codePage = GetACP();
+    // UTF-8 takes neither flags nor the default-character report, and holds every character.
+    const bool utf8 = codePage == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
+    const int length = int(text.size());
+    BOOL usedDefault = FALSE;
+    const int size = WideCharToMultiByte(codePage, flags, wide, length, nullptr, 0, nullptr,
+                                         utf8 ? nullptr : &usedDefault);
+    if (size <= 0 || usedDefault)
+        return std::nullopt;
+    QByteArray out(size, Qt::Uninitialized);
+    if (WideCharToMultiByte(codePage, flags, wide, length, out.data(), size, nullptr,
+                            utf8 ? nullptr : &usedDefault) != size ||
+        usedDefault)
+        return std::nullopt;
+    return out;
 }
+#else
+// Makes a fresh encoder in place (neither moved nor move-assigned; see below). Elsewhere there is no
+// system ANSI code page: GBK (code page 936) stands in for it.
+void renewEncoder(std::optional<QStringEncoder> &encoder) {
+    encoder.emplace("GBK");
+}
+#endif
 
 } // namespace
 
 QByteArray encodeAnsiLine(QStringView text) {
+#ifdef Q_OS_WIN
+    // Windows' own conversion reports no error for what the code page cannot hold (it writes its default
+    // character, once per UTF-16 unit), so each character is checked on its own when the whole text fails.
+    const bool surrogates = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); });
+    std::optional<QByteArray> whole = surrogates ? std::nullopt : ansiBytes(text);
+    QByteArray out;
+    if (whole) {
+        out = std::move(*whole);
+    } else {
+        out.reserve(text.size() * 2 + 2);
+        qsizetype i = 0;
+        while (i < text.size()) {
+            qsizetype len = 1;
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                len = 2;
+            const QStringView one = text.mid(i, len);
+            const std::optional<QByteArray> bytes =
+                (len == 1 && one.front().isSurrogate()) ? std::nullopt : ansiBytes(one);
+            if (bytes)
+                out += *bytes;
+            else
+                out += '?';
+            i += len;
+        }
+    }
+    out += "\r\n";
+    return out;
+#else
     // An encoder that has met an unrepresentable character stays in error, so a fresh one is made in
     // its place after every error. It is made in place: a moved ICU-backed QStringEncoder silently
     // drops what it cannot encode instead of reporting it.
@@ -58,6 +118,7 @@ QByteArray encodeAnsiLine(QStringView text) {
     }
     out += "\r\n";
     return out;
+#endif
 }
 
 TextFileWriter::~TextFileWriter() = default;

@@ -9,6 +9,13 @@
 
 #include <cerrno>
 
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace morvela {
 
 namespace {
@@ -154,16 +161,20 @@ std::unique_ptr<OutputFile> DiskFileSystem::create(const QString &logicalPath, F
         return fail({FileFailure::BadName, QStringLiteral("not a plain file name in the output folder")});
 
     const QString folder = outputFolder();
-    if (!QFileInfo(folder).isDir()) {
 #ifdef Q_OS_WIN
+    // Windows lists a drive letter that leads nowhere (an empty CD drive, a disconnected network drive) as
+    // a drive whose root is a folder; only reaching the root tells.
+    const DWORD attributes = GetFileAttributesW(L"D:\\");
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return fail({FileFailure::NoDrive, QStringLiteral("drive D: is not available")});
 #else
+    if (!QFileInfo(folder).isDir()) {
         // The folder that stands for the drive is made when an export first needs it; nothing below it.
         errno = 0;
         if (!QDir().mkdir(folder))
             return fail({FileFailure::NoDrive, QStringLiteral("cannot create %1").arg(folder)});
-#endif
     }
+#endif
 
     auto file = std::make_unique<DiskOutputFile>(path);
     if (!file->openFile())

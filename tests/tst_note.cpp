@@ -16,7 +16,7 @@ using morvela::test::hexBytes;
 namespace {
 
 const QDateTime SavedAt(QDate(2009, 8, 1), QTime(14, 5, 9));
-const QString TimeLine = QStringLiteral("2009-8-1 14:05:09 时创建的便纸条");
+const QString TimeLine = test::regional(QStringLiteral("2009-8-1 14:05:09 时创建的便纸条"));
 
 } // namespace
 
@@ -59,8 +59,9 @@ void NoteTest::emptyNoteFile() {
     const QStringList lines = NoteFileLines(SavedAt, QString());
     QCOMPARE(lines, QStringList({TimeLine, QString(), QString()}));
     const QByteArray bytes = writtenBytes(lines);
-    QCOMPARE(bytes, hexBytes("32 30 30 39 2D 38 2D 31 20 31 34 3A 30 35 3A 30 39 20"
-                             " CA B1 B4 B4 BD A8 B5 C4 B1 E3 D6 BD CC F5 0D 0A 0D 0A 0D 0A"));
+    // "2009-8-1 14:05:09" in ASCII (in the regional forms on Windows), then the rest in GBK.
+    QCOMPARE(bytes, QByteArray(test::regional(QStringLiteral("2009-8-1 14:05:09")).toLatin1() +
+                               hexBytes("20 CA B1 B4 B4 BD A8 B5 C4 B1 E3 D6 BD CC F5 0D 0A 0D 0A 0D 0A")));
 }
 
 void NoteTest::noteFileBytes_data() {
@@ -116,9 +117,9 @@ void NoteTest::lineBreaksBecomeCrLf() {
 void NoteTest::midnightTimeLine() {
     const QStringList lines =
         NoteFileLines(QDateTime(QDate(2009, 8, 2), QTime(0, 0, 0)), QStringLiteral("x"));
-    QCOMPARE(lines.at(0), QStringLiteral("2009-8-2 时创建的便纸条"));
+    QCOMPARE(lines.at(0), test::regional(QStringLiteral("2009-8-2 时创建的便纸条")));
     QCOMPARE(NoteFileLines(QDateTime(QDate(2009, 7, 23), QTime(9, 5, 3)), QString()).at(0),
-             QStringLiteral("2009-7-23 9:05:03 时创建的便纸条"));
+             test::regional(QStringLiteral("2009-7-23 9:05:03 时创建的便纸条")));
 }
 
 QTEST_MAIN(NoteTest)
