@@ -43,82 +43,61 @@ std::optional<QByteArray> ansiBytes(QStringView text) {
     return out;
 }
 #else
-// Makes a fresh encoder in place (neither moved nor move-assigned; see below). Elsewhere there is no
-// system ANSI code page: GBK (code page 936) stands in for it.
+// Makes a fresh encoder in place (neither moved nor move-assigned: a moved ICU-backed QStringEncoder
+// silently drops what it cannot encode instead of reporting it). Elsewhere there is no system ANSI code
+// page: GBK (code page 936) stands in for it.
 void renewEncoder(std::optional<QStringEncoder> &encoder) {
     encoder.emplace("GBK");
 }
+
+// The text in GBK, or nothing when GBK cannot hold all of it. An encoder that has met an unrepresentable
+// character stays in error, so a fresh one is made in its place after every error.
+std::optional<QByteArray> ansiBytes(QStringView text) {
+    thread_local std::optional<QStringEncoder> encoder;
+    if (!encoder)
+        renewEncoder(encoder);
+    QByteArray out = encoder->encode(text);
+    if (encoder->hasError()) {
+        renewEncoder(encoder);
+        return std::nullopt;
+    }
+    return out;
+}
 #endif
+
+// One character (code point) at a time; each one the code page cannot hold, a lone surrogate included,
+// becomes one "?".
+QByteArray ansiBytesEachCharacter(QStringView text) {
+    QByteArray out;
+    out.reserve(text.size() * 2 + 2);
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype len = 1;
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            len = 2;
+        const QStringView one = text.mid(i, len);
+        const std::optional<QByteArray> bytes =
+            (len == 1 && one.front().isSurrogate()) ? std::nullopt : ansiBytes(one);
+        if (bytes && !bytes->isEmpty())
+            out += *bytes;
+        else
+            out += '?';
+        i += len;
+    }
+    return out;
+}
 
 } // namespace
 
 QByteArray encodeAnsiLine(QStringView text) {
-#ifdef Q_OS_WIN
-    // Windows' own conversion reports no error for what the code page cannot hold (it writes its default
-    // character, once per UTF-16 unit), so each character is checked on its own when the whole text fails.
+    // A text with surrogates goes one character at a time: an encoder would hold back a lone high
+    // surrogate at the end, and Windows' own conversion writes its default character once per UTF-16 unit
+    // (so a character beyond the BMP would come out as "??").
     const bool surrogates = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); });
     std::optional<QByteArray> whole = surrogates ? std::nullopt : ansiBytes(text);
-    QByteArray out;
-    if (whole) {
-        out = std::move(*whole);
-    } else {
-        out.reserve(text.size() * 2 + 2);
-        qsizetype i = 0;
-        while (i < text.size()) {
-            qsizetype len = 1;
-            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-                len = 2;
-            const QStringView one = text.mid(i, len);
-            const std::optional<QByteArray> bytes =
-                (len == 1 && one.front().isSurrogate()) ? std::nullopt : ansiBytes(one);
-            if (bytes)
-                out += *bytes;
-            else
-                out += '?';
-            i += len;
-        }
-    }
+    QByteArray out = whole ? std::move(*whole) : ansiBytesEachCharacter(text);
     out += "\r\n";
     return out;
-#else
-    // An encoder that has met an unrepresentable character stays in error, so a fresh one is made in
-    // its place after every error. It is made in place: a moved ICU-backed QStringEncoder silently
-    // drops what it cannot encode instead of reporting it.
-    thread_local std::optional<QStringEncoder> encoder;
-    if (!encoder)
-        renewEncoder(encoder);
-
-    // Surrogates go the slow way: the encoder would hold back a lone high surrogate at the end.
-    const bool surrogates = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); });
-    QByteArray out;
-    if (!surrogates)
-        out = encoder->encode(text);
-    if (surrogates || encoder->hasError()) {
-        // One character (code point) at a time; each unrepresentable one, a lone surrogate included,
-        // becomes one "?".
-        out.clear();
-        out.reserve(text.size() * 2 + 2);
-        renewEncoder(encoder);
-        qsizetype i = 0;
-        while (i < text.size()) {
-            qsizetype len = 1;
-            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-                len = 2;
-            const QStringView one = text.mid(i, len);
-            const QByteArray bytes =
-                (len == 1 && one.front().isSurrogate()) ? QByteArray() : encoder->encode(one);
-            if (bytes.isEmpty() || encoder->hasError()) {
-                out += '?';
-                renewEncoder(encoder);
-            } else {
-                out += bytes;
-            }
-            i += len;
-        }
-    }
-    out += "\r\n";
-    return out;
-#endif
 }
 
 TextFileWriter::~TextFileWriter() = default;
