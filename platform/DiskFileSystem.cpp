@@ -8,6 +8,15 @@
 
 #include <cerrno>
 
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 namespace {
@@ -77,7 +86,7 @@ public:
     bool openFile() {
         errno = 0;
         if (QFileInfo(m_file.fileName()).isDir()) {
-            m_error = {FileFailure::BadName, QStringLiteral("a folder of that name exists")};
+            m_error = {FileFailure::BadName, u"a folder of that name exists"_s};
             return false;
         }
         if (!m_file.open(QIODevice::WriteOnly)) {
@@ -126,12 +135,12 @@ private:
 
 QString DiskFileSystem::outputFolder() {
 #ifdef Q_OS_WIN
-    return QStringLiteral("D:/");
+    return u"D:/"_s;
 #else
     const QString configured = qEnvironmentVariable("MORVELA_DRIVE_D");
     if (!configured.isEmpty())
         return configured;
-    return QDir::homePath() + QStringLiteral("/D");
+    return QDir::homePath() + u"/D"_s;
 #endif
 }
 
@@ -150,19 +159,23 @@ std::unique_ptr<OutputFile> DiskFileSystem::create(const QString &logicalPath, F
     };
     const QString path = nativePath(logicalPath);
     if (path.isEmpty())
-        return fail({FileFailure::BadName, QStringLiteral("not a plain file name in the output folder")});
+        return fail({FileFailure::BadName, u"not a plain file name in the output folder"_s});
 
     const QString folder = outputFolder();
-    if (!QFileInfo(folder).isDir()) {
 #ifdef Q_OS_WIN
-        return fail({FileFailure::NoDrive, QStringLiteral("drive D: is not available")});
+    // Windows lists a drive letter that leads nowhere (an empty CD drive, a disconnected network drive) as
+    // a drive whose root is a folder; only reaching the root tells.
+    const DWORD attributes = GetFileAttributesW(L"D:\\");
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return fail({FileFailure::NoDrive, u"drive D: is not available"_s});
 #else
+    if (!QFileInfo(folder).isDir()) {
         // The folder that stands for the drive is made when an export first needs it; nothing below it.
         errno = 0;
         if (!QDir().mkdir(folder))
-            return fail({FileFailure::NoDrive, QStringLiteral("cannot create %1").arg(folder)});
-#endif
+            return fail({FileFailure::NoDrive, u"cannot create %1"_s.arg(folder)});
     }
+#endif
 
     auto file = std::make_unique<DiskOutputFile>(path);
     if (!file->openFile())

@@ -2,6 +2,7 @@
 // dialogs and the clock scripted.
 
 #include "dates/DateQueryPage.h"
+#include "support/TestHelpers.h"
 #include "support/WindowFixture.h"
 
 #include <QLineEdit>
@@ -138,9 +139,7 @@ void DateQueryPageTest::todayThenEveryQuery() {
     page.p.clock.set(QDateTime(QDate(2009, 8, 1), QTime(21, 27, 5)));
     const int readingsBefore = page.p.clock.readings(); // the status bar reads the clock as well
     page.click(TodayButton);
-#ifndef Q_OS_WIN
-    QCOMPARE(page.text1->text(), u"2009-8-1"_s);
-#endif
+    QCOMPARE(page.text1->text(), test::regional(u"2009-8-1"_s)); // 2009/8/1 on a Chinese Windows
     QCOMPARE(page.p.clock.readings() - readingsBefore, 1);
     QCOMPARE(transcript(page.p.dialogs), QStringList());
 
@@ -159,9 +158,7 @@ void DateQueryPageTest::todayReplacesAnyText() {
     page.text1->setText(u"something else"_s);
     page.p.clock.set(QDateTime(QDate(2000, 12, 31), QTime(0, 0)));
     page.click(TodayButton);
-#ifndef Q_OS_WIN
-    QCOMPARE(page.text1->text(), u"2000-12-31"_s);
-#endif
+    QCOMPARE(page.text1->text(), test::regional(u"2000-12-31"_s));
     page.click(WeekButton);
     page.click(DayButton);
     QCOMPARE(page.p.dialogs.messages(),

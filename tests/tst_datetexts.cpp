@@ -1,8 +1,12 @@
 #include "common/DateTexts.h"
+#include "support/TestHelpers.h"
 
 #include <QtTest>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
+
+// The texts are stated in the reference forms; on Windows they are checked in the user's regional forms.
 
 class DateTextsTest : public QObject {
     Q_OBJECT
@@ -18,11 +22,11 @@ private Q_SLOTS:
 void DateTextsTest::shortDate_data() {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("text");
-    QTest::newRow("23 July 2009") << QDate(2009, 7, 23) << QStringLiteral("2009-7-23");
-    QTest::newRow("1 August 2009") << QDate(2009, 8, 1) << QStringLiteral("2009-8-1");
-    QTest::newRow("31 December") << QDate(2000, 12, 31) << QStringLiteral("2000-12-31");
-    QTest::newRow("year below 1000 keeps four digits") << QDate(100, 1, 2) << QStringLiteral("0100-1-2");
-    QTest::newRow("year 9999") << QDate(9999, 12, 31) << QStringLiteral("9999-12-31");
+    QTest::newRow("23 July 2009") << QDate(2009, 7, 23) << test::regional(u"2009-7-23"_s);
+    QTest::newRow("1 August 2009") << QDate(2009, 8, 1) << test::regional(u"2009-8-1"_s);
+    QTest::newRow("31 December") << QDate(2000, 12, 31) << test::regional(u"2000-12-31"_s);
+    QTest::newRow("year below 1000 keeps four digits") << QDate(100, 1, 2) << test::regional(u"0100-1-2"_s);
+    QTest::newRow("year 9999") << QDate(9999, 12, 31) << test::regional(u"9999-12-31"_s);
 }
 
 void DateTextsTest::shortDate() {
@@ -35,15 +39,15 @@ void DateTextsTest::dateTime_data() {
     QTest::addColumn<QDateTime>("moment");
     QTest::addColumn<QString>("text");
     QTest::newRow("evening") << QDateTime(QDate(2009, 7, 23), QTime(21, 27, 5))
-                             << QStringLiteral("2009-7-23 21:27:05");
+                             << test::regional(u"2009-7-23 21:27:05"_s);
     QTest::newRow("morning") << QDateTime(QDate(2009, 7, 23), QTime(9, 5, 3))
-                             << QStringLiteral("2009-7-23 9:05:03");
+                             << test::regional(u"2009-7-23 9:05:03"_s);
     QTest::newRow("midnight is the date alone")
-        << QDateTime(QDate(2009, 7, 24), QTime(0, 0, 0)) << QStringLiteral("2009-7-24");
+        << QDateTime(QDate(2009, 7, 24), QTime(0, 0, 0)) << test::regional(u"2009-7-24"_s);
     QTest::newRow("one second past midnight")
-        << QDateTime(QDate(2009, 7, 24), QTime(0, 0, 1)) << QStringLiteral("2009-7-24 0:00:01");
+        << QDateTime(QDate(2009, 7, 24), QTime(0, 0, 1)) << test::regional(u"2009-7-24 0:00:01"_s);
     QTest::newRow("milliseconds are not shown")
-        << QDateTime(QDate(2009, 8, 1), QTime(14, 5, 9, 999)) << QStringLiteral("2009-8-1 14:05:09");
+        << QDateTime(QDate(2009, 8, 1), QTime(14, 5, 9, 999)) << test::regional(u"2009-8-1 14:05:09"_s);
 }
 
 void DateTextsTest::dateTime() {
@@ -56,10 +60,10 @@ void DateTextsTest::timeTexts_data() {
     QTest::addColumn<QTime>("time");
     QTest::addColumn<QString>("digits");
     QTest::addColumn<QString>("shortText");
-    QTest::newRow("21:27:05") << QTime(21, 27, 5) << QStringLiteral("212705") << QStringLiteral("21:27");
-    QTest::newRow("9:05:03") << QTime(9, 5, 3) << QStringLiteral("090503") << QStringLiteral("9:05");
-    QTest::newRow("00:00:05") << QTime(0, 0, 5) << QStringLiteral("000005") << QStringLiteral("0:00");
-    QTest::newRow("23:59:59") << QTime(23, 59, 59) << QStringLiteral("235959") << QStringLiteral("23:59");
+    QTest::newRow("21:27:05") << QTime(21, 27, 5) << u"212705"_s << test::regional(u"21:27"_s);
+    QTest::newRow("9:05:03") << QTime(9, 5, 3) << u"090503"_s << test::regional(u"9:05"_s);
+    QTest::newRow("00:00:05") << QTime(0, 0, 5) << u"000005"_s << test::regional(u"0:00"_s);
+    QTest::newRow("23:59:59") << QTime(23, 59, 59) << u"235959"_s << test::regional(u"23:59"_s);
 }
 
 void DateTextsTest::timeTexts() {

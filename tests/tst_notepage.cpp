@@ -27,7 +27,7 @@ const QString SaveDone = u"便纸条已成功保存到D盘根目录！"_s;
 const QString DeleteQuestion = u"您确定要删除这个便纸条吗？"_s;
 const QDateTime August1(QDate(2009, 8, 1), QTime(14, 5, 9));
 const QString August1File = u"D:\\便纸条\u2014140509.txt"_s;
-const QString August1Line = u"2009-8-1 14:05:09 时创建的便纸条"_s;
+const QString August1Line = test::regional(u"2009-8-1 14:05:09 时创建的便纸条"_s);
 
 const QStringList NoNoteShown{u"wbzt"_s, u"qhbzt"_s};
 const QStringList NoteShownShown{u"ybzt"_s, u"Text36"_s, u"qkbzt"_s, u"bcbzt"_s};
@@ -270,7 +270,7 @@ void NotePageTest::clockIsReadForTheNameThenForTheTimeLine() {
     QCOMPARE(p.clock.readings() - readings, 2);
     QCOMPARE(p.files.paths(), QStringList{u"D:\\便纸条\u2014000005.txt"_s});
     QCOMPARE(p.files.bytes(u"D:\\便纸条\u2014000005.txt"_s),
-             gbkLines({u"2009-8-2 0:00:06 时创建的便纸条"_s, QString(), u"x"_s}));
+             gbkLines({test::regional(u"2009-8-2 0:00:06 时创建的便纸条"_s), QString(), u"x"_s}));
 }
 
 // Two notes saved at 08:00:00 on different days: one file, holding the later note.
@@ -289,7 +289,8 @@ void NotePageTest::laterSaveAtTheSameTimeOfDayReplacesTheFile() {
 
     const QString path = u"D:\\便纸条\u2014080000.txt"_s;
     QCOMPARE(p.files.paths(), QStringList{path});
-    QCOMPARE(p.files.bytes(path), gbkLines({u"2009-8-2 8:00:00 时创建的便纸条"_s, QString(), u"第二天"_s}));
+    QCOMPARE(p.files.bytes(path),
+             gbkLines({test::regional(u"2009-8-2 8:00:00 时创建的便纸条"_s), QString(), u"第二天"_s}));
     QCOMPARE(p.dialogs.messages(), (QStringList{SaveDone, SaveDone}));
 }
 
@@ -356,7 +357,8 @@ void NotePageTest::saveToTheDisk() {
 
     f.press(SaveButton);
 
-    QFile file(QDir(drive.path()).filePath(u"便纸条\u2014140509.txt"_s));
+    // Elsewhere the folder named by MORVELA_DRIVE_D, on Windows drive D itself.
+    QFile file(QDir(DiskFileSystem::outputFolder()).filePath(u"便纸条\u2014140509.txt"_s));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), gbkLines({August1Line, QString(), u"a"_s, u"b"_s}));
     QCOMPARE(p.dialogs.messages(), QStringList{SaveDone});

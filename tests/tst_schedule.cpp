@@ -1,5 +1,6 @@
 // The slot table, the schedule file's name and its lines, checked without a window.
 
+#include "common/AppTexts.h"
 #include "common/TextFileWriter.h"
 #include "platform/FileSystem.h"
 #include "platform/fakes/MemoryFileSystem.h"
@@ -32,10 +33,10 @@ const QDateTime Evening(July23, QTime(21, 27, 5));
 
 // The 38 expected lines: title, empty, one line per slot with the given entries, empty, time of writing.
 QStringList expectedLines(const QString &title, const QMap<int, QString> &entries, const QString &last) {
-    QStringList lines{title, QString()};
+    QStringList lines{test::regional(title), QString()};
     for (int s = 0; s < TimeTexts.size(); ++s)
         lines << TimeTexts[s] + u"    "_s + entries.value(s);
-    lines << QString() << last;
+    lines << QString() << test::regional(last);
     return lines;
 }
 
@@ -152,24 +153,27 @@ void ScheduleTest::exampleFileIsExact() {
     QCOMPARE(lines.size(), 38);
 
     const QString blank4 = u"    "_s;
-    QStringList expected{u"2009-7-23 的日程表"_s, QString(), u"06：00"_s + blank4 + u"起床"_s};
+    QStringList expected{test::regional(u"2009-7-23 的日程表"_s), QString(),
+                         u"06：00"_s + blank4 + u"起床"_s};
     for (int s = 1; s < 34; ++s)
         expected << TimeTexts[s] + blank4 + (s == 7 ? u"开会"_s : QString());
-    expected << QString() << u"制表时间： 2009-7-23 21:27:05"_s;
+    expected << QString() << test::regional(u"制表时间： 2009-7-23 21:27:05"_s);
     QCOMPARE(lines, expected);
 
     const QByteArray bytes = writtenBytes(lines);
     QCOMPARE(bytes, gbkLines(expected));
     // The start of the file, byte by byte: title, empty line, 06:00 with 起床, 06:30 empty.
-    QVERIFY(bytes.startsWith(hexBytes("32 30 30 39 2D 37 2D 32 33 20 B5 C4 C8 D5 B3 CC B1 ED 0D 0A"
-                                      " 0D 0A"
-                                      " 30 36 A3 BA 30 30 20 20 20 20 C6 F0 B4 B2 0D 0A"
-                                      " 30 36 A3 BA 33 30 20 20 20 20 0D 0A")));
+    // "2009-7-23" in ASCII (in the regional form on Windows), then the rest in GBK.
+    QVERIFY(bytes.startsWith(QByteArray(test::regional(u"2009-7-23"_s).toLatin1() +
+                                        hexBytes("20 B5 C4 C8 D5 B3 CC B1 ED 0D 0A"
+                                                 " 0D 0A"
+                                                 " 30 36 A3 BA 30 30 20 20 20 20 C6 F0 B4 B2 0D 0A"
+                                                 " 30 36 A3 BA 33 30 20 20 20 20 0D 0A"))));
     QVERIFY(bytes.contains(hexBytes("0D 0A 30 39 A3 BA 33 30 20 20 20 20 BF AA BB E1 0D 0A")));
     // The end: 22:30 empty, the empty line 37, and line 38.
-    QVERIFY(bytes.endsWith(hexBytes("32 32 A3 BA 33 30 20 20 20 20 0D 0A 0D 0A"
-                                    " D6 C6 B1 ED CA B1 BC E4 A3 BA 20"
-                                    " 32 30 30 39 2D 37 2D 32 33 20 32 31 3A 32 37 3A 30 35 0D 0A")));
+    QVERIFY(bytes.endsWith(QByteArray(hexBytes("32 32 A3 BA 33 30 20 20 20 20 0D 0A 0D 0A"
+                                               " D6 C6 B1 ED CA B1 BC E4 A3 BA 20") +
+                                      test::regional(u"2009-7-23 21:27:05"_s).toLatin1() + "\r\n")));
     QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
     QCOMPARE(bytes.count("\r\n"), 38);
 }
@@ -194,7 +198,8 @@ void ScheduleTest::midnightGivesTheDateAlone() {
         ScheduleFileLines(July23, QDateTime(QDate(2009, 7, 24), QTime(0, 0, 0)), emptySlots());
     const QStringList expected = expectedLines(u"2009-7-23 的日程表"_s, {}, u"制表时间： 2009-7-24"_s);
     QCOMPARE(writtenBytes(lines), gbkLines(expected));
-    QVERIFY(writtenBytes(lines).endsWith(hexBytes("A3 BA 20 32 30 30 39 2D 37 2D 32 34 0D 0A")));
+    QVERIFY(writtenBytes(lines).endsWith(
+        QByteArray(hexBytes("A3 BA 20") + test::regional(u"2009-7-24"_s).toLatin1() + "\r\n")));
 }
 
 void ScheduleTest::slotTextIsWrittenAsTyped() {

@@ -41,10 +41,10 @@ const QStringList TimeTexts = {
 
 // The expected file: title, empty line, one line per slot (entries by slot number), empty line, last line.
 QByteArray expectedFile(const QString &date, const QMap<int, QString> &entries, const QString &written) {
-    QStringList lines{date + u" 的日程表"_s, QString()};
+    QStringList lines{test::regional(date) + u" 的日程表"_s, QString()};
     for (int s = 0; s < TimeTexts.size(); ++s)
         lines << TimeTexts[s] + u"    "_s + entries.value(s);
-    lines << QString() << u"制表时间： "_s + written;
+    lines << QString() << u"制表时间： "_s + test::regional(written);
     return gbkLines(lines);
 }
 
@@ -392,11 +392,12 @@ void SchedulePageTest::exportToTheDisk() {
 
     f.press(SaveButton);
 
-    QFile file(QDir(drive.path()).filePath(u"2009-7-23 的日程表.txt"_s));
+    // Elsewhere the folder named by MORVELA_DRIVE_D, on Windows drive D itself (empty for each test run).
+    const QString folder = DiskFileSystem::outputFolder();
+    QFile file(QDir(folder).filePath(u"2009-7-23 的日程表.txt"_s));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), expectedFile(u"2009-7-23"_s, entries, u"2009-7-23 21:27:05"_s));
-    QCOMPARE(QDir(drive.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{u"2009-7-23 的日程表.txt"_s});
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"2009-7-23 的日程表.txt"_s});
     QCOMPARE(p.dialogs.messages(), QStringList{ExportDone});
 }
 

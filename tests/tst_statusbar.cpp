@@ -1,6 +1,7 @@
 // The status bar: its five panels at start, and the date and time panels following the clock.
 
 #include "app/StatusBar.h"
+#include "support/TestHelpers.h"
 #include "support/WindowFixture.h"
 
 #include <QLabel>
@@ -76,7 +77,7 @@ void StatusBarTest::panelsAtStart() {
 
 void StatusBarTest::panelsShowTheClockAtStart() {
     WindowFixture f; // the fake clock stands at 2009-07-23 21:27:05
-    QCOMPARE(barOf(f)->panel(3)->text(), u"2009-7-23"_s);
+    QCOMPARE(barOf(f)->panel(3)->text(), test::regional(u"2009-7-23"_s));
     QCOMPARE(barOf(f)->panel(4)->text(), u"21:27"_s);
 }
 
@@ -84,10 +85,14 @@ void StatusBarTest::refreshFollowsTheClock_data() {
     QTest::addColumn<QDateTime>("moment");
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("time");
-    QTest::newRow("a minute on") << at(2009, 7, 23, 21, 28) << u"2009-7-23"_s << u"21:28"_s;
-    QTest::newRow("next day, midnight") << at(2009, 7, 24, 0, 0) << u"2009-7-24"_s << u"0:00"_s;
-    QTest::newRow("one-digit hour") << at(2009, 7, 24, 9, 5, 59) << u"2009-7-24"_s << u"9:05"_s;
-    QTest::newRow("new year") << at(2010, 1, 1, 0, 1) << u"2010-1-1"_s << u"0:01"_s;
+    QTest::newRow("a minute on") << at(2009, 7, 23, 21, 28) << test::regional(u"2009-7-23"_s)
+                                 << test::regional(u"21:28"_s);
+    QTest::newRow("next day, midnight")
+        << at(2009, 7, 24, 0, 0) << test::regional(u"2009-7-24"_s) << test::regional(u"0:00"_s);
+    QTest::newRow("one-digit hour") << at(2009, 7, 24, 9, 5, 59) << test::regional(u"2009-7-24"_s)
+                                    << test::regional(u"9:05"_s);
+    QTest::newRow("new year") << at(2010, 1, 1, 0, 1) << test::regional(u"2010-1-1"_s)
+                              << test::regional(u"0:01"_s);
 }
 
 void StatusBarTest::refreshFollowsTheClock() {
@@ -110,10 +115,10 @@ void StatusBarTest::panelsUpdateThemselvesAtTheTurnOfTheMinute_data() {
     QTest::addColumn<QDateTime>("after");
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("time");
-    QTest::newRow("minute") << at(2009, 7, 23, 21, 27, 59, 950) << at(2009, 7, 23, 21, 28) << u"2009-7-23"_s
-                            << u"21:28"_s;
-    QTest::newRow("day") << at(2009, 7, 23, 23, 59, 59, 950) << at(2009, 7, 24, 0, 0) << u"2009-7-24"_s
-                         << u"0:00"_s;
+    QTest::newRow("minute") << at(2009, 7, 23, 21, 27, 59, 950) << at(2009, 7, 23, 21, 28)
+                            << test::regional(u"2009-7-23"_s) << test::regional(u"21:28"_s);
+    QTest::newRow("day") << at(2009, 7, 23, 23, 59, 59, 950) << at(2009, 7, 24, 0, 0)
+                         << test::regional(u"2009-7-24"_s) << test::regional(u"0:00"_s);
 }
 
 void StatusBarTest::panelsUpdateThemselvesAtTheTurnOfTheMinute() {
