@@ -5,12 +5,14 @@
 #include <QApplication>
 #include <QIcon>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 void applyApplicationIdentity() {
     QCoreApplication::setApplicationName(AppTitle);
     QGuiApplication::setDesktopFileName(DesktopFileName);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvela.png")));
+    QApplication::setWindowIcon(QIcon(u":/icons/morvela.png"_s));
 }
 
 } // namespace morvela

@@ -7,16 +7,7 @@
 #include "app/StatusBar.h"
 #include "app/TabControl.h"
 #include "common/AppTexts.h"
-#include "dates/DateQueryHandlers.h"
-#include "hostinfo/HostInfoHandlers.h"
-#include "note/NoteHandlers.h"
 #include "platform/Services.h"
-#include "rebate/RebateHandlers.h"
-#include "schedule/ScheduleHandlers.h"
-#include "solvers/LinearSystemHandlers.h"
-#include "solvers/QuadraticHandlers.h"
-#include "verbs/VerbSearchHandlers.h"
-#include "webmail/MailHandlers.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -163,10 +154,10 @@ bool takesFocus(ControlKind kind) {
 
 } // namespace
 
-MainWindow::MainWindow(Services &services, QWidget *parent, PageBuilding building)
+MainWindow::MainWindow(Services &services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_services(services), m_building(building) {
+      m_services(services) {
     installFontSubstitutions();
     installAccessibleInterfaces();
     setWindowTitle(AppTitle);
@@ -199,17 +190,13 @@ MainWindow::MainWindow(Services &services, QWidget *parent, PageBuilding buildin
 TabControl *MainWindow::buildTabControl(const TabControlSpec &entry, QWidget *container) {
     auto *tabs = new TabControl(pixelRect(entry.left, entry.top, entry.width, entry.height), container);
     tabs->setObjectName(entry.name);
-    m_order.append({entry.tabIndex, tabs});
+    m_order.append({entry.tabIndex, 0, tabs});
     for (const PageSpec &pageSpec : entry.pages) {
         QWidget *page = tabs->addPage(pageSpec.caption, pageSpec.name);
-        if (m_building == PageBuilding::AtOnce) {
-            buildPage(pageSpec, page);
-        } else {
-            // Built just before the page is first shown (the show event reaches this filter before the
-            // page shows its children).
-            m_pending.append({&pageSpec, page});
-            page->installEventFilter(this);
-        }
+        // Built just before the page is first shown (the show event reaches this filter before the page
+        // shows its children).
+        m_pending.append({&pageSpec, page});
+        page->installEventFilter(this);
     }
     tabs->setCurrentIndex(0);
     if (container->isVisible())
@@ -228,13 +215,14 @@ void MainWindow::buildPage(const PageSpec &entry, QWidget *page) {
             continue;
         QWidget *widget = buildControl(c, page, *m_pictures);
         if (takesFocus(c.kind)) {
-            m_order.append({c.tabIndex, widget});
+            m_order.append({c.tabIndex, c.tabOrderWithin, widget});
             widget->installEventFilter(this); // to pass the focus on when it hides itself
         }
     }
     if (entry.nested)
         buildTabControl(*entry.nested, page);
-    attachHandlers(entry.name);
+    if (entry.attach)
+        entry.attach(page, m_services);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
@@ -293,32 +281,11 @@ void MainWindow::passFocusOn(QWidget *control) {
 
 // The keyboard order follows the tab indexes, over every control built so far.
 void MainWindow::chainTabOrder() {
-    std::stable_sort(m_order.begin(), m_order.end(),
-                     [](const Focusable &a, const Focusable &b) { return a.tabIndex < b.tabIndex; });
+    std::stable_sort(m_order.begin(), m_order.end(), [](const Focusable &a, const Focusable &b) {
+        return a.tabIndex != b.tabIndex ? a.tabIndex < b.tabIndex : a.tabOrderWithin < b.tabOrderWithin;
+    });
     for (qsizetype i = 1; i < m_order.size(); ++i)
         QWidget::setTabOrder(m_order.at(i - 1).widget, m_order.at(i).widget);
-}
-
-// Each page's handlers, wired to its own buttons once the page's controls exist.
-void MainWindow::attachHandlers(const QString &pageName) {
-    if (pageName == u"SchedulePage")
-        new ScheduleHandlers(this, m_services);
-    else if (pageName == u"StickyNotePage")
-        new NoteHandlers(this, m_services);
-    else if (pageName == u"DateQueryPage")
-        new DateQueryHandlers(this, m_services);
-    else if (pageName == u"MailPage")
-        new MailHandlers(this, m_services);
-    else if (pageName == u"LinearSystemPage")
-        new LinearSystemHandlers(this, m_services);
-    else if (pageName == u"QuadraticPage")
-        new QuadraticHandlers(this, m_services);
-    else if (pageName == u"VerbLookupPage")
-        new VerbSearchHandlers(this, m_services);
-    else if (pageName == u"RebatePage")
-        new RebateHandlers(this, m_services);
-    else if (pageName == u"HostInfoPage")
-        new HostInfoHandlers(this, m_services);
 }
 
 } // namespace morvela

@@ -12,22 +12,17 @@ class TabControl;
 struct TabControlSpec;
 struct PageSpec;
 
-// When the controls of the pages are made. The user sees no difference: a page's controls, in their
-// starting state, and its handlers are there before the page is first drawn.
-enum class PageBuilding {
-    AtOnce,   // every page while the window is built
-    WhenShown // each page when it is first shown, so that start-up does only the opening page's work
-};
-
 // The only window: the outer tab control with its nested pages, and the status bar. Every control is
-// built from the control inventory, then each page's handlers are attached.
+// built from the pages' descriptions, then each page's handlers are attached as its description says.
+// A page's controls are made when the page is first shown, so that start-up does only the opening
+// page's work; the user sees no difference: a page's controls, in their starting state, and its
+// handlers are there before the page is first drawn.
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(Services &services, QWidget *parent = nullptr,
-                        PageBuilding building = PageBuilding::AtOnce);
+    explicit MainWindow(Services &services, QWidget *parent = nullptr);
 
-    // Builds every page that is not built yet.
+    // Builds every page that is not built yet (tests and tools that reach into pages not shown).
     void buildAllPages();
     // Whether the page (by object name: SchedulePage, LinearSystemPage, ...) has its controls yet.
     bool isPageBuilt(const QString &pageName) const;
@@ -38,6 +33,7 @@ public:
 private:
     struct Focusable {
         int tabIndex;
+        int tabOrderWithin;
         QWidget *widget;
     };
     struct PendingPage {
@@ -49,11 +45,9 @@ private:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void passFocusOn(QWidget *control);
     void chainTabOrder();
-    void attachHandlers(const QString &pageName);
     void buildPending(qsizetype index);
 
     Services &m_services;
-    PageBuilding m_building;
     QList<Focusable> m_order;
     QList<PendingPage> m_pending; // pages not built yet, in the order of the tables
     PictureStore *m_pictures = nullptr;

@@ -40,7 +40,7 @@ void StatusBar::refresh() {
     const QDateTime now = m_clock.now();
     if (m_panels.size() >= 4) {
         m_panels[2]->setText(now.isValid() ? ShortDateText(now.date()) : QString());
-        m_panels[3]->setText(now.isValid() ? ShortTimeText(now.time()) : QString());
+        m_panels[3]->setText(now.isValid() ? shortTimeText(now.time()) : QString());
     }
     // The next reading comes just after the minute changes.
     const QTime time = now.time();

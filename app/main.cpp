@@ -1,5 +1,6 @@
 #include "app/ApplicationIdentity.h"
 #include "app/MainWindow.h"
+#include "common/AppTexts.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
@@ -15,14 +16,14 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     morvela::applyApplicationIdentity();
 
-    morvela::QtDialogs dialogs;
+    morvela::QtDialogs dialogs(morvela::AppTitle);
     morvela::SystemClock clock;
     morvela::DiskFileSystem files;
     morvela::SystemShell shell;
     morvela::NetworkHostIdentity host;
     morvela::Services services{dialogs, clock, files, shell, host};
 
-    morvela::MainWindow window(services, nullptr, morvela::PageBuilding::WhenShown);
+    morvela::MainWindow window(services);
     dialogs.setParentWindow(&window);
     window.show();
     return app.exec();

@@ -9,10 +9,10 @@
 #include <QStringList>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
 
 static void BM_LenientNumber(benchmark::State &state) {
-    const QString texts[] = {QStringLiteral("  -12.5e1xyz"), QStringLiteral("100元"), QStringLiteral("0.1"),
-                             QStringLiteral("&HFF")};
+    const QString texts[] = {u"  -12.5e1xyz"_s, u"100元"_s, u"0.1"_s, u"&HFF"_s};
     for (auto _ : state)
         for (const QString &t : texts)
             benchmark::DoNotOptimize(LenientNumber(t));
@@ -21,8 +21,7 @@ static void BM_LenientNumber(benchmark::State &state) {
 BENCHMARK(BM_LenientNumber);
 
 static void BM_StrictNumber(benchmark::State &state) {
-    const QString texts[] = {QStringLiteral(" 2 "), QStringLiteral("-3.25"), QStringLiteral("1e3"),
-                             QStringLiteral("2abc")};
+    const QString texts[] = {u" 2 "_s, u"-3.25"_s, u"1e3"_s, u"2abc"_s};
     for (auto _ : state)
         for (const QString &t : texts)
             benchmark::DoNotOptimize(StrictNumber(t));
@@ -40,8 +39,7 @@ static void BM_NumberText(benchmark::State &state) {
 BENCHMARK(BM_NumberText);
 
 static void BM_ParseQueryDate(benchmark::State &state) {
-    const QString texts[] = {QStringLiteral("2009-8-1"), QStringLiteral(" 2009/08/01 "),
-                             QStringLiteral("请输入日期（yyyy-mm-dd）"), QStringLiteral("2009-2-29")};
+    const QString texts[] = {u"2009-8-1"_s, u" 2009/08/01 "_s, u"请输入日期（yyyy-mm-dd）"_s, u"2009-2-29"_s};
     for (auto _ : state)
         for (const QString &t : texts)
             benchmark::DoNotOptimize(ParseQueryDate(t));
@@ -52,7 +50,7 @@ BENCHMARK(BM_ParseQueryDate);
 static void BM_ScheduleFile(benchmark::State &state) {
     QStringList slots;
     for (int i = 0; i < 34; ++i)
-        slots << (i % 3 == 0 ? QStringLiteral("开会 with the team") : QString());
+        slots << (i % 3 == 0 ? u"开会 with the team"_s : QString());
     const QDate today(2009, 7, 23);
     const QDateTime now(today, QTime(21, 27, 5));
     for (auto _ : state) {

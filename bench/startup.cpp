@@ -22,11 +22,13 @@
 #include <cstdio>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Peak resident memory of this process, in KiB.
 long peakRssKiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
+    QFile status(u"/proc/self/status"_s);
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     const QList<QByteArray> lines = status.readAll().split('\n');
@@ -44,7 +46,7 @@ public:
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
             const auto *window = static_cast<QWidget *>(watched);
-            const QWidget *picture = window->findChild<QWidget *>(QStringLiteral("Image1"));
+            const QWidget *picture = window->findChild<QWidget *>(u"Image1"_s);
             pictureShown = picture && picture->isVisible();
             paintedAt = std::chrono::steady_clock::now();
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -68,12 +70,11 @@ int runChild(int argc, char **argv, bool bare) {
         window->setFixedSize(993, 610);
         auto *tabs = new QTabWidget(window.get());
         tabs->setGeometry(0, 0, 993, 593);
-        tabs->addTab(new QWidget, QStringLiteral("日程管理"));
+        tabs->addTab(new QWidget, u"日程管理"_s);
     } else {
         morvela::applyApplicationIdentity();
         platform = std::make_unique<morvela::FakePlatform>();
-        window = std::make_unique<morvela::MainWindow>(platform->services, nullptr,
-                                                       morvela::PageBuilding::WhenShown);
+        window = std::make_unique<morvela::MainWindow>(platform->services);
     }
     FirstPaint watcher;
     window->installEventFilter(&watcher);
@@ -112,7 +113,7 @@ int main(int argc, char **argv) {
             QElapsedTimer wall;
             wall.start();
             child.start(QCoreApplication::applicationFilePath(),
-                        {kind == 0 ? QStringLiteral("--child-bare") : QStringLiteral("--child-window")});
+                        {kind == 0 ? u"--child-bare"_s : u"--child-window"_s});
             if (!child.waitForFinished(60000) || child.exitCode() != 0) {
                 std::fprintf(stderr, "child failed\n");
                 return 1;
@@ -125,7 +126,7 @@ int main(int argc, char **argv) {
     const double tb = median(time[0]), tw = median(time[1]);
     const double mb = median(memory[0]), mw = median(memory[1]);
     std::printf("samples of each:            %d (platform: %s)\n", samples,
-                qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("default")).toUtf8().constData());
+                qEnvironmentVariable("QT_QPA_PLATFORM", u"default"_s).toUtf8().constData());
     std::printf("start-up to first frame:    bare %.1f ms, Morvela %.1f ms, ratio %.3f (target <= 1.3)\n", tb,
                 tw, tw / tb);
     std::printf(

@@ -7,9 +7,6 @@ namespace morvela {
 // The caption of the main window, the title of every dialog, and the product name on the about page.
 inline const QString AppTitle = QStringLiteral("Morvela");
 
-// The one output folder. A file's path is OutputRoot followed directly by its name.
-inline const QString OutputRoot = QStringLiteral("D:\\");
-
 // The question every "清空" button of the tools pages asks before it empties its page.
 inline const QString ClearDataQuestion = QStringLiteral("您确定要清空数据吗？");
 

@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 // On Windows the user's regional forms apply. Other platforms have no user-set regional short date
@@ -11,29 +13,25 @@ QString ShortDateText(const QDate &date) {
 #ifdef Q_OS_WIN
     return QLocale::system().toString(date, QLocale::ShortFormat);
 #else
-    return QStringLiteral("%1-%2-%3")
-        .arg(date.year(), 4, 10, QLatin1Char('0'))
-        .arg(date.month())
-        .arg(date.day());
+    return u"%1-%2-%3"_s.arg(date.year(), 4, 10, QLatin1Char('0')).arg(date.month()).arg(date.day());
 #endif
 }
 
-QString LongTimeText(const QTime &time) {
+QString longTimeText(const QTime &time) {
 #ifdef Q_OS_WIN
     return QLocale::system().toString(time, QLocale::LongFormat);
 #else
-    return QStringLiteral("%1:%2:%3")
-        .arg(time.hour())
+    return u"%1:%2:%3"_s.arg(time.hour())
         .arg(time.minute(), 2, 10, QLatin1Char('0'))
         .arg(time.second(), 2, 10, QLatin1Char('0'));
 #endif
 }
 
-QString ShortTimeText(const QTime &time) {
+QString shortTimeText(const QTime &time) {
 #ifdef Q_OS_WIN
     return QLocale::system().toString(time, QLocale::ShortFormat);
 #else
-    return QStringLiteral("%1:%2").arg(time.hour()).arg(time.minute(), 2, 10, QLatin1Char('0'));
+    return u"%1:%2"_s.arg(time.hour()).arg(time.minute(), 2, 10, QLatin1Char('0'));
 #endif
 }
 
@@ -41,11 +39,11 @@ QString DateTimeText(const QDateTime &moment) {
     const QTime time = moment.time();
     if (time.hour() == 0 && time.minute() == 0 && time.second() == 0)
         return ShortDateText(moment.date());
-    return ShortDateText(moment.date()) + QLatin1Char(' ') + LongTimeText(time);
+    return ShortDateText(moment.date()) + QLatin1Char(' ') + longTimeText(time);
 }
 
-QString TimeDigits(const QTime &time) {
-    return time.toString(QStringLiteral("hhmmss"));
+QString timeDigits(const QTime &time) {
+    return time.toString(u"hhmmss"_s);
 }
 
 } // namespace morvela

@@ -15,12 +15,12 @@ QString ShortDateText(const QDate &date);
 QString DateTimeText(const QDateTime &moment);
 
 // The long time form alone: 21:27:05, 9:05:03.
-QString LongTimeText(const QTime &time);
+QString longTimeText(const QTime &time);
 
 // Hours and minutes as the status bar shows them: 21:27, 9:05.
-QString ShortTimeText(const QTime &time);
+QString shortTimeText(const QTime &time);
 
 // The pattern "hhmmss": 21:27:05 gives 212705, 00:00:05 gives 000005.
-QString TimeDigits(const QTime &time);
+QString timeDigits(const QTime &time);
 
 } // namespace morvela

@@ -3,6 +3,8 @@
 #include "common/TextFileWriter.h"
 #include "platform/Dialogs.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 namespace {
@@ -10,22 +12,22 @@ namespace {
 QString reasonText(const FileError &error) {
     switch (error.kind) {
     case FileFailure::NoDrive:
-        return QStringLiteral("找不到D盘，或无法访问D盘根目录。");
+        return u"找不到D盘，或无法访问D盘根目录。"_s;
     case FileFailure::NoPermission:
-        return QStringLiteral("没有写入该文件的权限，或D盘是只读的。");
+        return u"没有写入该文件的权限，或D盘是只读的。"_s;
     case FileFailure::DiskFull:
-        return QStringLiteral("D盘空间不足。");
+        return u"D盘空间不足。"_s;
     case FileFailure::TooLarge:
-        return QStringLiteral("文件超出了系统允许的大小。");
+        return u"文件超出了系统允许的大小。"_s;
     case FileFailure::BadName:
-        return QStringLiteral("文件名不能用于D盘上的文件。");
+        return u"文件名不能用于D盘上的文件。"_s;
     case FileFailure::None:
     case FileFailure::Other:
         break;
     }
     if (error.detail.isEmpty())
-        return QStringLiteral("写入文件时出错。");
-    return QStringLiteral("写入文件时出错（%1）。").arg(error.detail);
+        return u"写入文件时出错。"_s;
+    return u"写入文件时出错（%1）。"_s.arg(error.detail);
 }
 
 } // namespace
@@ -49,9 +51,8 @@ ExportResult runExport(Dialogs &dialogs, FileSystem &files, const ExportJob &job
     }
     if (!ok) {
         // The writer has dropped the unfinished file; an earlier file of the same name is untouched.
-        dialogs.InfoBox(
-            QStringLiteral("保存失败！文件“%1”未能写入：\r\n%2").arg(path, reasonText(writer.error())),
-            InfoIcon::Warning);
+        dialogs.InfoBox(u"保存失败！文件“%1”未能写入：\r\n%2"_s.arg(path, reasonText(writer.error())),
+                        InfoIcon::Warning);
         return ExportResult::Failed;
     }
     dialogs.InfoBox(job.success, InfoIcon::Information);

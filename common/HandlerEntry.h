@@ -36,4 +36,14 @@ void connectClick(QAbstractButton *button, Handlers *handlers, void (Handlers::*
     });
 }
 
+// Runs `action` for every click of `button` through the entry above, for handlers that take an argument
+// (the mail page's one routine, given its button's row). `context` owns the connection.
+template <class Action> void connectClick(QAbstractButton *button, QObject *context, Action action) {
+    QObject::connect(button, &QAbstractButton::clicked, context, [action] {
+        const HandlerEntry entry;
+        if (entry.admitted())
+            action();
+    });
+}
+
 } // namespace morvela

@@ -13,6 +13,8 @@
 #include <QLocale>
 #endif
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 namespace {
@@ -48,6 +50,10 @@ struct DecimalDigits {
             ++dropped;
             stickyTail = stickyTail || c != '0';
         }
+    }
+    void fractionDigit(char c) {
+        digit(c);
+        ++fractionDigits;
     }
     void exponentDigit(char c) {
         if (exponent < ExponentCap)
@@ -96,6 +102,63 @@ inline bool isLenientBlank(char16_t c) {
 // The blanks allowed around a strict number.
 inline bool isStrictBlank(char16_t c) {
     return c == u' ' || c == u'\t';
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// The scanning both readers share. A reader passes over the characters its `inside` test accepts between
+// the digits of a number: the lenient reader over any blank, the strict one over none.
+
+using InsideTest = bool (*)(char16_t);
+
+inline bool nothingInside(char16_t) {
+    return false;
+}
+
+// An optional sign.
+void readSign(const char16_t *&p, const char16_t *end, bool &negative) {
+    if (p != end && (*p == u'+' || *p == u'-')) {
+        negative = *p == u'-';
+        ++p;
+    }
+}
+
+// The digits from p on, each handed to `take`, up to the first character that is neither a digit nor
+// passed over. Whether there was a digit.
+template <class Take> bool readDigits(const char16_t *&p, const char16_t *end, InsideTest inside, Take take) {
+    bool anyDigit = false;
+    for (; p != end; ++p) {
+        if (isDigit(*p)) {
+            take(char(*p));
+            anyDigit = true;
+        } else if (!inside(*p)) {
+            break;
+        }
+    }
+    return anyDigit;
+}
+
+// Sign, digits, and a decimal point followed by digits; `pointLength` gives the length of the decimal
+// point standing at p (0 where there is none). Whether there was a digit.
+template <class PointLength>
+bool readMantissa(const char16_t *&p, const char16_t *end, InsideTest inside, PointLength pointLength,
+                  DecimalDigits &number) {
+    readSign(p, end, number.negative);
+    bool anyDigit = readDigits(p, end, inside, [&number](char c) { number.digit(c); });
+    if (const qsizetype point = pointLength(p)) {
+        p += point;
+        anyDigit = readDigits(p, end, inside, [&number](char c) { number.fractionDigit(c); }) || anyDigit;
+    }
+    return anyDigit;
+}
+
+// The exponent after its E: sign and digits. Whether there was a digit.
+bool readExponent(const char16_t *&p, const char16_t *end, InsideTest inside, DecimalDigits &number) {
+    bool negativeExponent = false;
+    readSign(p, end, negativeExponent);
+    const bool anyDigit = readDigits(p, end, inside, [&number](char c) { number.exponentDigit(c); });
+    if (negativeExponent)
+        number.exponent = -number.exponent;
+    return anyDigit;
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -177,48 +240,13 @@ double LenientNumber(QStringView text) {
     }
 
     DecimalDigits number;
-    if (p != end && (*p == u'+' || *p == u'-')) {
-        number.negative = *p == u'-';
-        ++p;
-    }
-    bool anyDigit = false;
-    for (; p != end; ++p) {
-        if (isDigit(*p)) {
-            number.digit(char(*p));
-            anyDigit = true;
-        } else if (!isLenientBlank(*p)) {
-            break;
-        }
-    }
-    if (p != end && *p == u'.') {
-        for (++p; p != end; ++p) {
-            if (isDigit(*p)) {
-                number.digit(char(*p));
-                ++number.fractionDigits;
-                anyDigit = true;
-            } else if (!isLenientBlank(*p)) {
-                break;
-            }
-        }
-    }
-    if (!anyDigit)
+    const auto point = [end](const char16_t *at) -> qsizetype { return at != end && *at == u'.' ? 1 : 0; };
+    if (!readMantissa(p, end, isLenientBlank, point, number))
         return 0.0; // nothing readable, also a lone sign or a lone point
     if (p != end && (*p == u'E' || *p == u'e')) {
         ++p;
         skipBlanks();
-        bool negativeExponent = false;
-        if (p != end && (*p == u'+' || *p == u'-')) {
-            negativeExponent = *p == u'-';
-            ++p;
-        }
-        for (; p != end; ++p) {
-            if (isDigit(*p))
-                number.exponentDigit(char(*p));
-            else if (!isLenientBlank(*p))
-                break;
-        }
-        if (negativeExponent)
-            number.exponent = -number.exponent;
+        readExponent(p, end, isLenientBlank, number); // no digits: exponent 0
     }
     return number.value();
 }
@@ -232,46 +260,22 @@ std::optional<double> StrictNumber(QStringView text) {
     while (p != end && isStrictBlank(*p))
         ++p;
     DecimalDigits number;
-    if (p != end && (*p == u'+' || *p == u'-')) {
-        number.negative = *p == u'-';
-        ++p;
-    }
-    bool anyDigit = false;
-    for (; p != end && isDigit(*p); ++p) {
-        number.digit(char(*p));
-        anyDigit = true;
-    }
 #ifdef Q_OS_WIN
     const QString &separator = localeDecimalSeparator();
-    const bool atSeparator =
-        !separator.isEmpty() && end - p >= separator.size() && QStringView(p, separator.size()) == separator;
-    const qsizetype separatorLength = separator.size();
+    const auto point = [end, &separator](const char16_t *at) -> qsizetype {
+        const bool there = !separator.isEmpty() && end - at >= separator.size() &&
+                           QStringView(at, separator.size()) == separator;
+        return there ? separator.size() : 0;
+    };
 #else
-    const bool atSeparator = p != end && *p == u'.';
-    const qsizetype separatorLength = 1;
+    const auto point = [end](const char16_t *at) -> qsizetype { return at != end && *at == u'.' ? 1 : 0; };
 #endif
-    if (atSeparator) {
-        for (p += separatorLength; p != end && isDigit(*p); ++p) {
-            number.digit(char(*p));
-            ++number.fractionDigits;
-            anyDigit = true;
-        }
-    }
-    if (!anyDigit)
+    if (!readMantissa(p, end, nothingInside, point, number))
         return std::nullopt;
     if (p != end && (*p == u'E' || *p == u'e')) {
         ++p;
-        bool negativeExponent = false;
-        if (p != end && (*p == u'+' || *p == u'-')) {
-            negativeExponent = *p == u'-';
-            ++p;
-        }
-        if (p == end || !isDigit(*p))
+        if (!readExponent(p, end, nothingInside, number))
             return std::nullopt;
-        for (; p != end && isDigit(*p); ++p)
-            number.exponentDigit(char(*p));
-        if (negativeExponent)
-            number.exponent = -number.exponent;
     }
     while (p != end && isStrictBlank(*p))
         ++p;
@@ -283,97 +287,115 @@ std::optional<double> StrictNumber(QStringView text) {
     return value;
 }
 
-QString NumberText(double value) {
-    if (!std::isfinite(value))
-        return QString();
-    if (value == 0.0)
-        return QStringLiteral("0"); // negative zero too
+namespace {
 
-    const bool negative = value < 0.0;
+// A magnitude as significant digits: digits[0] is the leading one, worth 10^exponent.
+struct SignificantDigits {
     char digits[17];
     int count = 0;
     int exponent = 0;
-    const auto splitScientific = [&](const char *p, const char *end) {
-        count = 0;
-        if (*p == '-')
-            ++p;
-        for (; p != end && *p != 'e'; ++p) {
-            if (*p != '.' && count < int(sizeof digits))
-                digits[count++] = *p;
-        }
-        std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, exponent);
-    };
+};
 
+// The significant digits of a finite value as the scientific form writes them with the given number of
+// digits after the point, correctly rounded.
+SignificantDigits scientificDigits(double value, int precision) {
+    char scientific[40];
+    const char *const end = std::to_chars(scientific, scientific + sizeof scientific, value,
+                                          std::chars_format::scientific, precision)
+                                .ptr;
+    SignificantDigits out;
+    const char *p = scientific;
+    if (*p == '-')
+        ++p;
+    for (; p != end && *p != 'e'; ++p) {
+        if (*p != '.' && out.count < int(sizeof out.digits))
+            out.digits[out.count++] = *p;
+    }
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, out.exponent);
+    return out;
+}
+
+// A finite non-zero value rounded to 15 significant digits, a value exactly halfway away from zero, with
+// the trailing zeros dropped.
+SignificantDigits roundedToFifteen(double value) {
     // 17 significant digits, correctly rounded. The 15-digit rounding follows from them, except when the
     // 16th and 17th digits are 50: the value then lies within half a unit of the 17th digit of the point
     // halfway between two 15-digit numbers, and only its exact expansion tells the side. A value exactly
     // halfway is rounded away from zero, as on paper.
-    char scientific[40];
-    const char *scientificEnd =
-        std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific, 16)
-            .ptr;
-    splitScientific(scientific, scientificEnd);
-    bool roundUp = digits[15] >= '5';
-    if (digits[15] == '5' && digits[16] == '0' && !isExactlyTheseDigits(value, digits, 16)) {
-        scientificEnd = std::to_chars(scientific, scientific + sizeof scientific, value,
-                                      std::chars_format::scientific, 14)
-                            .ptr;
-        splitScientific(scientific, scientificEnd);
+    SignificantDigits d = scientificDigits(value, 16);
+    bool roundUp = d.digits[15] >= '5';
+    if (d.digits[15] == '5' && d.digits[16] == '0' && !isExactlyTheseDigits(value, d.digits, 16)) {
+        d = scientificDigits(value, 14);
         roundUp = false;
     }
-    count = 15;
+    d.count = 15;
     if (roundUp) {
         int i = 14;
-        while (i >= 0 && digits[i] == '9')
-            digits[i--] = '0';
+        while (i >= 0 && d.digits[i] == '9')
+            d.digits[i--] = '0';
         if (i >= 0) {
-            ++digits[i];
+            ++d.digits[i];
         } else {
-            digits[0] = '1';
-            ++exponent;
+            d.digits[0] = '1';
+            ++d.exponent;
         }
     }
     // Near the largest double, rounding up can give a number beyond it (1.79769313486232E+308), which no
     // reader could take back; such a value is written rounded toward zero instead.
-    if (exponent == 308 && std::memcmp(digits, "179769313486232", 15) >= 0)
-        std::memcpy(digits, "179769313486231", 15);
-    while (count > 1 && digits[count - 1] == '0')
-        --count;
+    if (d.exponent == 308 && std::memcmp(d.digits, "179769313486232", 15) >= 0)
+        std::memcpy(d.digits, "179769313486231", 15);
+    while (d.count > 1 && d.digits[d.count - 1] == '0')
+        --d.count;
+    return d;
+}
 
+// The digits in the general form, with "." as the decimal point: exponent form ("1.5E-07", "E", sign, at
+// least two digits) for exponents of 15 and more or below -4, plain digits otherwise.
+QString generalForm(bool negative, const SignificantDigits &d) {
     char out[40];
     int n = 0;
     if (negative)
         out[n++] = '-';
-    if (exponent >= 15 || exponent < -4) {
-        out[n++] = digits[0];
-        if (count > 1) {
+    if (d.exponent >= 15 || d.exponent < -4) {
+        out[n++] = d.digits[0];
+        if (d.count > 1) {
             out[n++] = '.';
-            for (int i = 1; i < count; ++i)
-                out[n++] = digits[i];
+            for (int i = 1; i < d.count; ++i)
+                out[n++] = d.digits[i];
         }
         out[n++] = 'E';
-        out[n++] = exponent < 0 ? '-' : '+';
-        const int magnitude = exponent < 0 ? -exponent : exponent;
+        out[n++] = d.exponent < 0 ? '-' : '+';
+        const int magnitude = d.exponent < 0 ? -d.exponent : d.exponent;
         if (magnitude < 10)
             out[n++] = '0';
         n = int(std::to_chars(out + n, out + sizeof out, magnitude).ptr - out);
-    } else if (exponent < 0) {
+    } else if (d.exponent < 0) {
         out[n++] = '0';
         out[n++] = '.';
-        for (int i = -1; i > exponent; --i)
+        for (int i = -1; i > d.exponent; --i)
             out[n++] = '0';
-        for (int i = 0; i < count; ++i)
-            out[n++] = digits[i];
+        for (int i = 0; i < d.count; ++i)
+            out[n++] = d.digits[i];
     } else {
-        for (int i = 0; i <= exponent; ++i)
-            out[n++] = i < count ? digits[i] : '0';
-        if (count > exponent + 1) {
+        for (int i = 0; i <= d.exponent; ++i)
+            out[n++] = i < d.count ? d.digits[i] : '0';
+        if (d.count > d.exponent + 1) {
             out[n++] = '.';
-            for (int i = exponent + 1; i < count; ++i)
-                out[n++] = digits[i];
+            for (int i = d.exponent + 1; i < d.count; ++i)
+                out[n++] = d.digits[i];
         }
     }
-    QString text = QString::fromLatin1(out, n);
+    return QString::fromLatin1(out, n);
+}
+
+} // namespace
+
+QString NumberText(double value) {
+    if (!std::isfinite(value))
+        return QString();
+    if (value == 0.0)
+        return u"0"_s; // negative zero too
+    QString text = generalForm(value < 0.0, roundedToFifteen(value));
 #ifdef Q_OS_WIN
     const QString &separator = localeDecimalSeparator();
     if (separator != QLatin1String("."))

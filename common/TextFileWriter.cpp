@@ -12,6 +12,8 @@
 #include <windows.h>
 #endif
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 namespace {
@@ -110,7 +112,7 @@ bool TextFileWriter::open(const QString &path) {
 
 bool TextFileWriter::writeLine(const QString &text) {
     if (!m_file) {
-        m_error = {FileFailure::Other, QStringLiteral("the file is not open")};
+        m_error = {FileFailure::Other, u"the file is not open"_s};
         return false;
     }
     if (!m_file->write(encodeAnsiLine(text))) {
@@ -123,7 +125,7 @@ bool TextFileWriter::writeLine(const QString &text) {
 
 bool TextFileWriter::close() {
     if (!m_file) {
-        m_error = {FileFailure::Other, QStringLiteral("the file is not open")};
+        m_error = {FileFailure::Other, u"the file is not open"_s};
         return false;
     }
     const bool ok = m_file->commit();

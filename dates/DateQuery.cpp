@@ -5,6 +5,8 @@
 #include <QList>
 #include <QLocale>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 namespace {
@@ -219,7 +221,7 @@ bool isLeapYear(int year) {
 
 } // namespace
 
-std::optional<QDate> ParseLocaleDate(QStringView text, const QLocale &locale, const QString &format) {
+std::optional<QDate> parseLocaleDate(QStringView text, const QLocale &locale, const QString &format) {
     const QStringView trimmed = trimBlanks(text);
     if (trimmed.isEmpty())
         return std::nullopt;
@@ -244,7 +246,7 @@ std::optional<QDate> ParseQueryDate(QStringView text) {
 #ifdef Q_OS_WIN
     // The user's own short date comes first: it is what "同步为今日日期" writes.
     const QLocale system = QLocale::system();
-    if (const auto date = ParseLocaleDate(text, system, system.dateFormat(QLocale::ShortFormat)))
+    if (const auto date = parseLocaleDate(text, system, system.dateFormat(QLocale::ShortFormat)))
         return date;
 #endif
     return parseYearFirst(trimBlanks(text));
@@ -271,20 +273,19 @@ int WeekOfYear(const QDate &date) {
     return (DayOfYear(date) - 1 + firstWeekday - 1) / 7 + 1;
 }
 
-QString WeekdayMessage(int weekdayNumber) {
+QString weekdayMessage(int weekdayNumber) {
     static const char16_t *const names[7] = {u"天", u"一", u"二", u"三", u"四", u"五", u"六"};
     if (weekdayNumber < 1 || weekdayNumber > 7)
         return QString();
-    return QStringLiteral("这一天是星期") + QString::fromUtf16(names[weekdayNumber - 1]) +
-           QStringLiteral("。");
+    return u"这一天是星期"_s + QString::fromUtf16(names[weekdayNumber - 1]) + u"。"_s;
 }
 
-QString WeekOfYearMessage(int week) {
-    return QStringLiteral("这一天处于这一年的第") + QString::number(week) + QStringLiteral("周。");
+QString weekOfYearMessage(int week) {
+    return u"这一天处于这一年的第"_s + QString::number(week) + u"周。"_s;
 }
 
-QString DayOfYearMessage(int day) {
-    return QStringLiteral("这一天是这一年的第") + QString::number(day) + QStringLiteral("天。");
+QString dayOfYearMessage(int day) {
+    return u"这一天是这一年的第"_s + QString::number(day) + u"天。"_s;
 }
 
 } // namespace morvela

@@ -16,7 +16,7 @@ namespace morvela {
 //     digits each, in this order, separated by "-" or by "/" (the same one twice): 2009-8-1,
 //     2009-08-01, 2009/8/1, 0100-1-1;
 //   - the same numbers written the Chinese way: 2009年8月1日;
-//   - on Windows, first of all, the user's regional short date (see ParseLocaleDate).
+//   - on Windows, first of all, the user's regional short date (see parseLocaleDate).
 // The date must exist in the (proleptic) Gregorian calendar. Anything else is not a date.
 std::optional<QDate> ParseQueryDate(QStringView text);
 
@@ -24,7 +24,7 @@ std::optional<QDate> ParseQueryDate(QStringView text);
 // literals), with blanks around allowed. Day and month take one or two digits whatever the format's
 // padding; "yyyy" takes exactly four digits, "yy" exactly two, read as a year from 1950 to 2049.
 // Formats holding anything else (month or weekday names) are handed to the locale's own parser.
-std::optional<QDate> ParseLocaleDate(QStringView text, const QLocale &locale, const QString &format);
+std::optional<QDate> parseLocaleDate(QStringView text, const QLocale &locale, const QString &format);
 
 // Sunday 1, Monday 2, ... Saturday 7, whatever the locale's first day of the week; 0 for an invalid date.
 int WeekdayNumber(const QDate &date);
@@ -37,8 +37,8 @@ int DayOfYear(const QDate &date);
 int WeekOfYear(const QDate &date);
 
 // The answers of the weekday, week and day queries.
-QString WeekdayMessage(int weekdayNumber); // "这一天是星期六。"; empty outside 1..7
-QString WeekOfYearMessage(int week);       // "这一天处于这一年的第31周。"
-QString DayOfYearMessage(int day);         // "这一天是这一年的第213天。"
+QString weekdayMessage(int weekdayNumber); // "这一天是星期六。"; empty outside 1..7
+QString weekOfYearMessage(int week);       // "这一天处于这一年的第31周。"
+QString dayOfYearMessage(int day);         // "这一天是这一年的第213天。"
 
 } // namespace morvela

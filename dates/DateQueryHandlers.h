@@ -10,12 +10,12 @@ namespace morvela {
 struct Services;
 
 // The click handlers of the date query page ("日期查询"): today's date into Text1, and the weekday,
-// week-of-year, day-of-year and season queries on the date in Text1. They find their controls in
-// the window by name.
+// week-of-year, day-of-year and season queries on the date in Text1. They find their controls on their
+// page.
 class DateQueryHandlers final : public QObject {
     Q_OBJECT
 public:
-    DateQueryHandlers(QWidget *window, Services &services);
+    DateQueryHandlers(QWidget *page, Services &services);
 
 public Q_SLOTS:
     void Command17_Click(); // "同步为今日日期"
@@ -26,7 +26,7 @@ public Q_SLOTS:
 
 private:
     Services &m_services;
-    QLineEdit *m_text1;
+    QLineEdit *m_dateBox; // Text1
 };
 
 } // namespace morvela

@@ -1,5 +1,7 @@
 #include "dates/SeasonQuery.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 int QuarterOfYear(const QDate &date) {
@@ -15,7 +17,7 @@ QString SeasonMessage(int quarter, bool northern) {
     if (quarter < 1 || quarter > 4)
         return QString();
     const char16_t *season = northern ? north[quarter - 1] : south[quarter - 1];
-    return QStringLiteral("这一天处于") + QString::fromUtf16(season) + QStringLiteral("季。");
+    return u"这一天处于"_s + QString::fromUtf16(season) + u"季。"_s;
 }
 
 } // namespace morvela

@@ -1,6 +1,6 @@
 #include "hostinfo/HostIdentityFile.h"
 
-#include "common/AppTexts.h"
+#include "platform/FileSystem.h"
 
 namespace morvela {
 

@@ -14,7 +14,7 @@ struct Services;
 class HostInfoHandlers final : public QObject {
     Q_OBJECT
 public:
-    HostInfoHandlers(QWidget *window, Services &services);
+    HostInfoHandlers(QWidget *page, Services &services);
 
 public Q_SLOTS:
     void Command28_Click();
@@ -25,8 +25,8 @@ private:
     void refreshBoxes();
 
     Services &m_services;
-    QLineEdit *m_ip;
-    QLineEdit *m_cname;
+    QLineEdit *m_addressBox; // ip
+    QLineEdit *m_nameBox;    // cname
 };
 
 } // namespace morvela

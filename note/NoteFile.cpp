@@ -1,15 +1,17 @@
 #include "note/NoteFile.h"
 
-#include "common/AppTexts.h"
 #include "common/DateTexts.h"
+#include "platform/FileSystem.h"
+
+using namespace Qt::StringLiterals;
 
 namespace morvela {
 
 QString NoteFileName(const QTime &timeOfDay) {
-    return OutputRoot + QStringLiteral("便纸条—") + TimeDigits(timeOfDay) + QStringLiteral(".txt");
+    return OutputRoot + u"便纸条—"_s + timeDigits(timeOfDay) + u".txt"_s;
 }
 
-QString NoteTextWithCrLf(const QString &text) {
+QString noteTextWithCrLf(const QString &text) {
     QString out;
     out.reserve(text.size() + text.size() / 8);
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -28,7 +30,7 @@ QString NoteTextWithCrLf(const QString &text) {
 }
 
 QStringList NoteFileLines(const QDateTime &moment, const QString &noteText) {
-    return {DateTimeText(moment) + QStringLiteral(" 时创建的便纸条"), QString(), NoteTextWithCrLf(noteText)};
+    return {DateTimeText(moment) + u" 时创建的便纸条"_s, QString(), noteTextWithCrLf(noteText)};
 }
 
 } // namespace morvela

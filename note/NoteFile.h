@@ -12,7 +12,7 @@ QString NoteFileName(const QTime &timeOfDay);
 
 // The note's text with every line break as CR LF: CR LF stays, a lone LF (as the text box gives it)
 // or a lone CR becomes CR LF. Nothing else changes.
-QString NoteTextWithCrLf(const QString &text);
+QString noteTextWithCrLf(const QString &text);
 
 // The three lines of the note file, without their line ends: the moment of saving followed by
 // " 时创建的便纸条", an empty line, and the note's text (its line breaks as CR LF, so a note of several

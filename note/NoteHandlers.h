@@ -17,7 +17,7 @@ struct Services;
 class NoteHandlers final : public QObject {
     Q_OBJECT
 public:
-    NoteHandlers(QWidget *window, Services &services);
+    NoteHandlers(QWidget *page, Services &services);
 
 public Q_SLOTS:
     void qhbzt_Click();
@@ -26,12 +26,12 @@ public Q_SLOTS:
 
 private:
     Services &m_services;
-    QLabel *m_wbzt;
-    QLabel *m_ybzt;
-    QPlainTextEdit *m_text36;
-    QPushButton *m_qhbzt;
-    QPushButton *m_bcbzt;
-    QPushButton *m_qkbzt;
+    QLabel *m_emptyPicture;      // wbzt
+    QLabel *m_cardPicture;       // ybzt
+    QPlainTextEdit *m_noteBox;   // Text36
+    QPushButton *m_newButton;    // qhbzt
+    QPushButton *m_saveButton;   // bcbzt
+    QPushButton *m_deleteButton; // qkbzt
 };
 
 } // namespace morvela

@@ -25,17 +25,19 @@ public:
     virtual void InfoBox(const QString &prompt, InfoIcon icon) = 0;
 };
 
-// The real dialogs: QMessageBoxes that are modal to the whole application. While one is up, the window
-// set as its parent is disabled, as the system disables the owner of a modal box.
+// The real dialogs: QMessageBoxes that are modal to the whole application, each with the given title
+// (the program's AppTitle, which the platform does not know of itself). While one is up, the window set
+// as its parent is disabled, as the system disables the owner of a modal box.
 class QtDialogs final : public Dialogs {
 public:
-    explicit QtDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
+    explicit QtDialogs(const QString &title, QWidget *parent = nullptr) : m_title(title), m_parent(parent) {}
     void setParentWindow(QWidget *parent) { m_parent = parent; }
 
     DialogAnswer ConfirmBox(const QString &prompt, ConfirmForm form) override;
     void InfoBox(const QString &prompt, InfoIcon icon) override;
 
 private:
+    QString m_title;
     QWidget *m_parent;
 };
 

@@ -1,5 +1,4 @@
-#include "common/AppTexts.h"
-#include "common/FileNames.h"
+#include "platform/FileNames.h"
 #include "platform/FileSystem.h"
 
 #include <QDir>
@@ -15,6 +14,8 @@
 #endif
 #include <windows.h>
 #endif
+
+using namespace Qt::StringLiterals;
 
 namespace morvela {
 
@@ -85,7 +86,7 @@ public:
     bool openFile() {
         errno = 0;
         if (QFileInfo(m_file.fileName()).isDir()) {
-            m_error = {FileFailure::BadName, QStringLiteral("a folder of that name exists")};
+            m_error = {FileFailure::BadName, u"a folder of that name exists"_s};
             return false;
         }
         if (!m_file.open(QIODevice::WriteOnly)) {
@@ -134,12 +135,12 @@ private:
 
 QString DiskFileSystem::outputFolder() {
 #ifdef Q_OS_WIN
-    return QStringLiteral("D:/");
+    return u"D:/"_s;
 #else
     const QString configured = qEnvironmentVariable("MORVELA_DRIVE_D");
     if (!configured.isEmpty())
         return configured;
-    return QDir::homePath() + QStringLiteral("/D");
+    return QDir::homePath() + u"/D"_s;
 #endif
 }
 
@@ -158,7 +159,7 @@ std::unique_ptr<OutputFile> DiskFileSystem::create(const QString &logicalPath, F
     };
     const QString path = nativePath(logicalPath);
     if (path.isEmpty())
-        return fail({FileFailure::BadName, QStringLiteral("not a plain file name in the output folder")});
+        return fail({FileFailure::BadName, u"not a plain file name in the output folder"_s});
 
     const QString folder = outputFolder();
 #ifdef Q_OS_WIN
@@ -166,13 +167,13 @@ std::unique_ptr<OutputFile> DiskFileSystem::create(const QString &logicalPath, F
     // a drive whose root is a folder; only reaching the root tells.
     const DWORD attributes = GetFileAttributesW(L"D:\\");
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return fail({FileFailure::NoDrive, QStringLiteral("drive D: is not available")});
+        return fail({FileFailure::NoDrive, u"drive D: is not available"_s});
 #else
     if (!QFileInfo(folder).isDir()) {
         // The folder that stands for the drive is made when an export first needs it; nothing below it.
         errno = 0;
         if (!QDir().mkdir(folder))
-            return fail({FileFailure::NoDrive, QStringLiteral("cannot create %1").arg(folder)});
+            return fail({FileFailure::NoDrive, u"cannot create %1"_s.arg(folder)});
     }
 #endif
 

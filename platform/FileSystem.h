@@ -7,6 +7,9 @@
 
 namespace morvela {
 
+// The one output folder. A file's path is OutputRoot followed directly by its name.
+inline const QString OutputRoot = QStringLiteral("D:\\");
+
 // Why a file could not be written, as far as the platform can tell.
 enum class FileFailure { None, NoDrive, NoPermission, DiskFull, TooLarge, BadName, Other };
 

@@ -2,6 +2,8 @@
 
 #include <QHostInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 namespace {
@@ -61,7 +63,7 @@ QString chooseLocalAddress(const QList<InterfaceAddresses> &interfaces) {
         }
     }
     if (bestRank == NotSuitable)
-        return QStringLiteral("127.0.0.1");
+        return u"127.0.0.1"_s;
     best.setScopeId(QString());
     return best.toString();
 }

@@ -1,4 +1,3 @@
-#include "common/AppTexts.h"
 #include "platform/Dialogs.h"
 
 #include <QCloseEvent>
@@ -8,6 +7,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 namespace {
@@ -16,8 +17,9 @@ namespace {
 // refused (Qt would otherwise take No as the escape button).
 class MessageBox final : public QMessageBox {
 public:
-    MessageBox(QMessageBox::Icon icon, const QString &text, QWidget *parent, bool refuseEscape)
-        : QMessageBox(icon, AppTitle, displayText(text), QMessageBox::NoButton, parent),
+    MessageBox(QMessageBox::Icon icon, const QString &title, const QString &text, QWidget *parent,
+               bool refuseEscape)
+        : QMessageBox(icon, title, displayText(text), QMessageBox::NoButton, parent),
           m_refuseEscape(refuseEscape) {
         setWindowModality(Qt::ApplicationModal);
         setTextFormat(Qt::PlainText);
@@ -97,19 +99,19 @@ private:
 
 DialogAnswer QtDialogs::ConfirmBox(const QString &prompt, ConfirmForm form) {
     const bool yesNo = form == ConfirmForm::YesNo;
-    MessageBox box(QMessageBox::Question, prompt, m_parent, yesNo);
+    MessageBox box(QMessageBox::Question, m_title, prompt, m_parent, yesNo);
     QPushButton *accept = nullptr;
     QPushButton *reject = nullptr;
     if (yesNo) {
         accept = box.addButton(QMessageBox::Yes);
         reject = box.addButton(QMessageBox::No);
-        accept->setText(QStringLiteral("是(&Y)"));
-        reject->setText(QStringLiteral("否(&N)"));
+        accept->setText(u"是(&Y)"_s);
+        reject->setText(u"否(&N)"_s);
     } else {
         accept = box.addButton(QMessageBox::Ok);
         reject = box.addButton(QMessageBox::Cancel);
-        accept->setText(QStringLiteral("确定"));
-        reject->setText(QStringLiteral("取消"));
+        accept->setText(u"确定"_s);
+        reject->setText(u"取消"_s);
         box.setEscapeButton(reject);
     }
     box.setDefaultButton(accept);
@@ -130,10 +132,10 @@ DialogAnswer QtDialogs::ConfirmBox(const QString &prompt, ConfirmForm form) {
 }
 
 void QtDialogs::InfoBox(const QString &prompt, InfoIcon icon) {
-    MessageBox box(icon == InfoIcon::Warning ? QMessageBox::Warning : QMessageBox::Information, prompt,
-                   m_parent, false);
+    MessageBox box(icon == InfoIcon::Warning ? QMessageBox::Warning : QMessageBox::Information, m_title,
+                   prompt, m_parent, false);
     QPushButton *ok = box.addButton(QMessageBox::Ok);
-    ok->setText(QStringLiteral("确定"));
+    ok->setText(u"确定"_s);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     const OwnerDisabled ownerDisabled(m_parent, &box);

@@ -13,7 +13,7 @@ struct Services;
 class RebateHandlers final : public QObject {
     Q_OBJECT
 public:
-    RebateHandlers(QWidget *window, Services &services);
+    RebateHandlers(QWidget *page, Services &services);
 
 public Q_SLOTS:
     void Command31_Click();
@@ -21,7 +21,9 @@ public Q_SLOTS:
 
 private:
     Services &m_services;
-    QLineEdit *m_mai, *m_fan, *m_zhe;
+    QLineEdit *m_spendBox;    // mai
+    QLineEdit *m_rebateBox;   // fan
+    QLineEdit *m_discountBox; // zhe
 };
 
 } // namespace morvela

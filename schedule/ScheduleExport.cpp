@@ -1,13 +1,15 @@
 #include "schedule/ScheduleExport.h"
 
-#include "common/AppTexts.h"
 #include "common/DateTexts.h"
-#include "common/FileNames.h"
+#include "platform/FileNames.h"
+#include "platform/FileSystem.h"
 #include "schedule/ScheduleSlot.h"
+
+using namespace Qt::StringLiterals;
 
 namespace morvela {
 
-QString FileNameSafeText(const QString &text) {
+QString fileNameSafeText(const QString &text) {
     QString out = text;
     for (QChar &c : out)
         if (isForbiddenInFileName(c))
@@ -15,24 +17,24 @@ QString FileNameSafeText(const QString &text) {
     return out;
 }
 
-QString ScheduleFileNameForDateText(const QString &shortDate) {
-    return OutputRoot + FileNameSafeText(shortDate) + QStringLiteral(" 的日程表.txt");
+QString scheduleFileNameForDateText(const QString &shortDate) {
+    return OutputRoot + fileNameSafeText(shortDate) + u" 的日程表.txt"_s;
 }
 
 QString ScheduleFileName(const QDate &today) {
-    return ScheduleFileNameForDateText(ShortDateText(today));
+    return scheduleFileNameForDateText(ShortDateText(today));
 }
 
 QStringList ScheduleFileLines(const QDate &today, const QDateTime &moment, const QStringList &slotTexts) {
     QStringList lines;
     lines.reserve(ScheduleSlotCount + 4);
-    lines << ShortDateText(today) + QStringLiteral(" 的日程表");
+    lines << ShortDateText(today) + u" 的日程表"_s;
     lines << QString();
-    const auto &table = ScheduleSlots();
+    const auto &table = scheduleSlots();
     for (int s = 0; s < ScheduleSlotCount; ++s)
-        lines << table[s].timeText + QStringLiteral("    ") + slotTexts.value(s);
+        lines << table[s].timeText + u"    "_s + slotTexts.value(s);
     lines << QString();
-    lines << QStringLiteral("制表时间： ") + DateTimeText(moment);
+    lines << u"制表时间： "_s + DateTimeText(moment);
     return lines;
 }
 

@@ -7,31 +7,37 @@
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "schedule/ScheduleExport.h"
+#include "schedule/SchedulePage.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
-ScheduleHandlers::ScheduleHandlers(QWidget *window, Services &services)
-    : QObject(window), m_services(services) {
-    for (int h = 6; h <= 22; ++h)
-        m_hourLabels << control<QLabel>(window, QByteArray("d" + QByteArray::number(h)).constData());
-    for (int n = 2; n <= 35; ++n)
-        m_boxesByNumber << control<QLineEdit>(window, QByteArray("Text" + QByteArray::number(n)).constData());
+ScheduleHandlers::ScheduleHandlers(QWidget *page, Services &services) : QObject(page), m_services(services) {
+    using namespace schedulepage;
+    for (int h = FirstHour; h <= LastHour; ++h)
+        m_hourLabels << control<QLabel>(page, hourLabel(h));
+    // By number: the left column (the full hours, Text2 ... Text18), then the right one (Text19 ... Text35).
+    for (int s = 0; s < ScheduleSlotCount; s += 2)
+        m_boxesByNumber << control<QLineEdit>(page, scheduleSlots()[s].box);
+    for (int s = 1; s < ScheduleSlotCount; s += 2)
+        m_boxesByNumber << control<QLineEdit>(page, scheduleSlots()[s].box);
     for (int s = 0; s < ScheduleSlotCount; ++s)
-        m_slotBoxes[s] = control<QLineEdit>(window, ScheduleSlots()[s].box);
-    m_min0 = control<QLabel>(window, "min0");
-    m_min30 = control<QLabel>(window, "min30");
-    m_ks = control<QPushButton>(window, "ks");
-    m_qk = control<QPushButton>(window, "qk");
-    m_bc = control<QPushButton>(window, "bc");
+        m_slotBoxes[s] = control<QLineEdit>(page, scheduleSlots()[s].box);
+    m_fullHourHeader = control<QLabel>(page, FullHourHeader);
+    m_halfHourHeader = control<QLabel>(page, HalfHourHeader);
+    m_startButton = control<QPushButton>(page, StartButton);
+    m_clearButton = control<QPushButton>(page, ClearButton);
+    m_saveButton = control<QPushButton>(page, SaveButton);
 
-    connectClick(m_ks, this, &ScheduleHandlers::ks_Click);
-    connectClick(m_qk, this, &ScheduleHandlers::qk_Click);
-    connectClick(m_bc, this, &ScheduleHandlers::bc_Click);
+    connectClick(m_startButton, this, &ScheduleHandlers::ks_Click);
+    connectClick(m_clearButton, this, &ScheduleHandlers::qk_Click);
+    connectClick(m_saveButton, this, &ScheduleHandlers::bc_Click);
 }
 
 // Reveals the grid for good: the start button hides itself and nothing shows it again.
@@ -40,21 +46,20 @@ void ScheduleHandlers::ks_Click() {
         label->show();
     for (QLineEdit *box : std::as_const(m_boxesByNumber))
         box->show();
-    m_min0->show();
-    m_min30->show();
-    m_qk->show();
-    m_bc->show();
-    m_ks->hide();
+    m_fullHourHeader->show();
+    m_halfHourHeader->show();
+    m_clearButton->show();
+    m_saveButton->show();
+    m_startButton->hide();
 }
 
 // Empties every slot after two confirmations; a Cancel on either leaves everything as it was.
 void ScheduleHandlers::qk_Click() {
     Dialogs &dialogs = m_services.dialogs;
-    if (dialogs.ConfirmBox(QStringLiteral("您确定要清空日程表中的所有数据吗？"), ConfirmForm::OkCancel) !=
+    if (dialogs.ConfirmBox(u"您确定要清空日程表中的所有数据吗？"_s, ConfirmForm::OkCancel) !=
         DialogAnswer::Ok)
         return;
-    if (dialogs.ConfirmBox(QStringLiteral("此操作无法恢复，继续吗？"), ConfirmForm::OkCancel) !=
-        DialogAnswer::Ok)
+    if (dialogs.ConfirmBox(u"此操作无法恢复，继续吗？"_s, ConfirmForm::OkCancel) != DialogAnswer::Ok)
         return;
     for (QLineEdit *box : std::as_const(m_boxesByNumber))
         box->setText(QString());
@@ -65,7 +70,7 @@ void ScheduleHandlers::qk_Click() {
 void ScheduleHandlers::bc_Click() {
     QDate today;
     ExportJob job;
-    job.question = QStringLiteral("您确定要保存日程表吗？");
+    job.question = u"您确定要保存日程表吗？"_s;
     job.prepare = [this, &today] {
         today = m_services.clock.today();
         return ScheduleFileName(today);
@@ -78,7 +83,7 @@ void ScheduleHandlers::bc_Click() {
         const QDateTime moment = m_services.clock.now();
         return ScheduleFileLines(today, moment, texts);
     };
-    job.success = QStringLiteral("日程表已成功保存到D盘根目录！");
+    job.success = u"日程表已成功保存到D盘根目录！"_s;
     runExport(m_services.dialogs, m_services.files, job);
 }
 

@@ -20,7 +20,8 @@ struct Services;
 class ScheduleHandlers final : public QObject {
     Q_OBJECT
 public:
-    ScheduleHandlers(QWidget *window, Services &services);
+    // Finds its controls on the page and wires its buttons; the page owns it.
+    ScheduleHandlers(QWidget *page, Services &services);
 
 public Q_SLOTS:
     void ks_Click();
@@ -32,11 +33,11 @@ private:
     QList<QLabel *> m_hourLabels;                           // d6 ... d22
     QList<QLineEdit *> m_boxesByNumber;                     // Text2 ... Text35
     std::array<QLineEdit *, ScheduleSlotCount> m_slotBoxes; // in slot (time) order
-    QLabel *m_min0;
-    QLabel *m_min30;
-    QPushButton *m_ks;
-    QPushButton *m_qk;
-    QPushButton *m_bc;
+    QLabel *m_fullHourHeader;                               // min0
+    QLabel *m_halfHourHeader;                               // min30
+    QPushButton *m_startButton;                             // ks
+    QPushButton *m_clearButton;                             // qk
+    QPushButton *m_saveButton;                              // bc
 };
 
 } // namespace morvela

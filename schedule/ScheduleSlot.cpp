@@ -1,26 +1,20 @@
 #include "schedule/ScheduleSlot.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
-const std::array<ScheduleSlot, ScheduleSlotCount> &ScheduleSlots() {
+const std::array<ScheduleSlot, ScheduleSlotCount> &scheduleSlots() {
     static const std::array<ScheduleSlot, ScheduleSlotCount> table{{
-        {QStringLiteral("06：00"), "Text2"},  {QStringLiteral("06：30"), "Text19"},
-        {QStringLiteral("07：00"), "Text3"},  {QStringLiteral("07：30"), "Text20"},
-        {QStringLiteral("08：00"), "Text4"},  {QStringLiteral("08：30"), "Text21"},
-        {QStringLiteral("09：00"), "Text5"},  {QStringLiteral("09：30"), "Text22"},
-        {QStringLiteral("10：00"), "Text6"},  {QStringLiteral("10：30"), "Text23"},
-        {QStringLiteral("11：00"), "Text7"},  {QStringLiteral("11：30"), "Text24"},
-        {QStringLiteral("12：00"), "Text8"},  {QStringLiteral("12：30"), "Text25"},
-        {QStringLiteral("13：00"), "Text9"},  {QStringLiteral("13：30"), "Text26"},
-        {QStringLiteral("14：00"), "Text10"}, {QStringLiteral("14：30"), "Text27"},
-        {QStringLiteral("15：00"), "Text11"}, {QStringLiteral("15：30"), "Text28"},
-        {QStringLiteral("16：00"), "Text12"}, {QStringLiteral("16：30"), "Text29"},
-        {QStringLiteral("17：00"), "Text13"}, {QStringLiteral("17：30"), "Text30"},
-        {QStringLiteral("18：00"), "Text14"}, {QStringLiteral("18：30"), "Text31"},
-        {QStringLiteral("19：00"), "Text15"}, {QStringLiteral("19：30"), "Text32"},
-        {QStringLiteral("20：00"), "Text16"}, {QStringLiteral("20：30"), "Text33"},
-        {QStringLiteral("21：00"), "Text17"}, {QStringLiteral("21：30"), "Text34"},
-        {QStringLiteral("22：00"), "Text18"}, {QStringLiteral("22：30"), "Text35"},
+        {u"06：00"_s, "Text2"},  {u"06：30"_s, "Text19"}, {u"07：00"_s, "Text3"},  {u"07：30"_s, "Text20"},
+        {u"08：00"_s, "Text4"},  {u"08：30"_s, "Text21"}, {u"09：00"_s, "Text5"},  {u"09：30"_s, "Text22"},
+        {u"10：00"_s, "Text6"},  {u"10：30"_s, "Text23"}, {u"11：00"_s, "Text7"},  {u"11：30"_s, "Text24"},
+        {u"12：00"_s, "Text8"},  {u"12：30"_s, "Text25"}, {u"13：00"_s, "Text9"},  {u"13：30"_s, "Text26"},
+        {u"14：00"_s, "Text10"}, {u"14：30"_s, "Text27"}, {u"15：00"_s, "Text11"}, {u"15：30"_s, "Text28"},
+        {u"16：00"_s, "Text12"}, {u"16：30"_s, "Text29"}, {u"17：00"_s, "Text13"}, {u"17：30"_s, "Text30"},
+        {u"18：00"_s, "Text14"}, {u"18：30"_s, "Text31"}, {u"19：00"_s, "Text15"}, {u"19：30"_s, "Text32"},
+        {u"20：00"_s, "Text16"}, {u"20：30"_s, "Text33"}, {u"21：00"_s, "Text17"}, {u"21：30"_s, "Text34"},
+        {u"22：00"_s, "Text18"}, {u"22：30"_s, "Text35"},
     }};
     return table;
 }

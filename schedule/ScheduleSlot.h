@@ -17,6 +17,6 @@ inline constexpr int ScheduleSlotCount = 34;
 
 // The 34 slots in time order: slot s starts at 06:00 plus 30 × s minutes. The full hours live in the
 // left column (Text2 ... Text18), the half hours in the right one (Text19 ... Text35).
-const std::array<ScheduleSlot, ScheduleSlotCount> &ScheduleSlots();
+const std::array<ScheduleSlot, ScheduleSlotCount> &scheduleSlots();
 
 } // namespace morvela

@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "solvers/LinearSystem.h"
+#include "solvers/LinearSystemPage.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,14 +16,17 @@
 
 namespace morvela {
 
-LinearSystemHandlers::LinearSystemHandlers(QWidget *window, Services &services)
-    : QObject(window), m_services(services), m_a(control<QLineEdit>(window, "a")),
-      m_b(control<QLineEdit>(window, "b")), m_m(control<QLineEdit>(window, "m")),
-      m_c(control<QLineEdit>(window, "c")), m_d(control<QLineEdit>(window, "d")),
-      m_n(control<QLineEdit>(window, "n")), m_xgen(control<QLabel>(window, "xgen")),
-      m_ygen(control<QLabel>(window, "ygen")) {
-    connectClick(control<QPushButton>(window, "Command22"), this, &LinearSystemHandlers::Command22_Click);
-    connectClick(control<QPushButton>(window, "Command23"), this, &LinearSystemHandlers::Command23_Click);
+LinearSystemHandlers::LinearSystemHandlers(QWidget *page, Services &services)
+    : QObject(page), m_services(services), m_a(control<QLineEdit>(page, linearsystempage::A)),
+      m_b(control<QLineEdit>(page, linearsystempage::B)), m_m(control<QLineEdit>(page, linearsystempage::M)),
+      m_c(control<QLineEdit>(page, linearsystempage::C)), m_d(control<QLineEdit>(page, linearsystempage::D)),
+      m_n(control<QLineEdit>(page, linearsystempage::N)),
+      m_xResult(control<QLabel>(page, linearsystempage::XResult)),
+      m_yResult(control<QLabel>(page, linearsystempage::YResult)) {
+    connectClick(control<QPushButton>(page, linearsystempage::SolveButton), this,
+                 &LinearSystemHandlers::Command22_Click);
+    connectClick(control<QPushButton>(page, linearsystempage::ClearButton), this,
+                 &LinearSystemHandlers::Command23_Click);
 }
 
 // "计算": x, then y, each from a fresh reading of the six boxes. A result without a value leaves its
@@ -34,9 +38,9 @@ void LinearSystemHandlers::Command22_Click() {
                                  LenientNumber(m_d->text()), LenientNumber(m_n->text()));
     };
     if (const std::optional<double> x = solve().x)
-        m_xgen->setText(NumberText(*x));
+        m_xResult->setText(NumberText(*x));
     if (const std::optional<double> y = solve().y)
-        m_ygen->setText(NumberText(*y));
+        m_yResult->setText(NumberText(*y));
 }
 
 // "清空": after an OK, the six boxes and then the two results are emptied.
@@ -45,8 +49,8 @@ void LinearSystemHandlers::Command23_Click() {
         return;
     for (QLineEdit *box : {m_a, m_b, m_c, m_d, m_m, m_n})
         box->setText(QString());
-    m_xgen->setText(QString());
-    m_ygen->setText(QString());
+    m_xResult->setText(QString());
+    m_yResult->setText(QString());
 }
 
 } // namespace morvela

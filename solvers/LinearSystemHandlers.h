@@ -14,7 +14,7 @@ struct Services;
 class LinearSystemHandlers final : public QObject {
     Q_OBJECT
 public:
-    LinearSystemHandlers(QWidget *window, Services &services);
+    LinearSystemHandlers(QWidget *page, Services &services);
 
 public Q_SLOTS:
     void Command22_Click();
@@ -22,8 +22,9 @@ public Q_SLOTS:
 
 private:
     Services &m_services;
-    QLineEdit *m_a, *m_b, *m_m, *m_c, *m_d, *m_n;
-    QLabel *m_xgen, *m_ygen;
+    QLineEdit *m_a, *m_b, *m_m, *m_c, *m_d, *m_n; // the boxes named as the equations name them
+    QLabel *m_xResult;                            // xgen
+    QLabel *m_yResult;                            // ygen
 };
 
 } // namespace morvela

@@ -14,7 +14,7 @@ struct Services;
 class QuadraticHandlers final : public QObject {
     Q_OBJECT
 public:
-    QuadraticHandlers(QWidget *window, Services &services);
+    QuadraticHandlers(QWidget *page, Services &services);
 
 public Q_SLOTS:
     void Command25_Click();
@@ -22,8 +22,9 @@ public Q_SLOTS:
 
 private:
     Services &m_services;
-    QLineEdit *m_e, *m_f, *m_z;
-    QLabel *m_x1gen, *m_x2gen;
+    QLineEdit *m_e, *m_f, *m_z; // the boxes named as the equation names them
+    QLabel *m_x1Result;         // x1gen
+    QLabel *m_x2Result;         // x2gen
 };
 
 } // namespace morvela

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -37,7 +38,7 @@ QByteArray bitmap(int width, int height, bool topDown) {
 
 } // namespace
 
-class TestBitmapDecode : public QObject {
+class BitmapDecodeTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void matchesQtsReader_data();
@@ -47,17 +48,17 @@ private Q_SLOTS:
     void startPictureIsReadUncompressed();
 };
 
-void TestBitmapDecode::matchesQtsReader_data() {
+void BitmapDecodeTest::matchesQtsReader_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("bottom-up, padded rows") << bitmap(5, 3, false);
     QTest::newRow("top-down") << bitmap(5, 3, true);
     QTest::newRow("one pixel") << bitmap(1, 1, false);
-    QFile welcome(QStringLiteral(":/pictures/welcome.bmp"));
+    QFile welcome(u":/pictures/welcome.bmp"_s);
     QVERIFY(welcome.open(QIODevice::ReadOnly));
     QTest::newRow("welcome picture") << welcome.readAll();
 }
 
-void TestBitmapDecode::matchesQtsReader() {
+void BitmapDecodeTest::matchesQtsReader() {
     QFETCH(QByteArray, bytes);
     const QImage ours = decodeBitmap24(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size());
     const QImage qts = QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32);
@@ -66,7 +67,7 @@ void TestBitmapDecode::matchesQtsReader() {
     QCOMPARE(ours, qts);
 }
 
-void TestBitmapDecode::refusesWhatItCannotRead_data() {
+void BitmapDecodeTest::refusesWhatItCannotRead_data() {
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray good = bitmap(4, 4, false);
     QTest::newRow("empty") << QByteArray();
@@ -89,21 +90,20 @@ void TestBitmapDecode::refusesWhatItCannotRead_data() {
     QTest::newRow("pixels beyond the end") << offset;
 }
 
-void TestBitmapDecode::refusesWhatItCannotRead() {
+void BitmapDecodeTest::refusesWhatItCannotRead() {
     QFETCH(QByteArray, bytes);
     QVERIFY(decodeBitmap24(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size()).isNull());
 }
 
-void TestBitmapDecode::startPictureIsReadUncompressed() {
+void BitmapDecodeTest::startPictureIsReadUncompressed() {
     // The picture shown at start must not need inflating; the others may.
-    QCOMPARE(QResource(QStringLiteral(":/pictures/welcome.bmp")).compressionAlgorithm(),
-             QResource::NoCompression);
+    QCOMPARE(QResource(u":/pictures/welcome.bmp"_s).compressionAlgorithm(), QResource::NoCompression);
     PictureStore store;
-    const QPixmap welcome = store.picture(QStringLiteral(":/pictures/welcome.bmp"));
+    const QPixmap welcome = store.picture(u":/pictures/welcome.bmp"_s);
     QCOMPARE(welcome.size(), QSize(987, 537));
     QCOMPARE(welcome.toImage().convertToFormat(QImage::Format_RGB32),
-             QImage(QStringLiteral(":/pictures/welcome.bmp")).convertToFormat(QImage::Format_RGB32));
+             QImage(u":/pictures/welcome.bmp"_s).convertToFormat(QImage::Format_RGB32));
 }
 
-QTEST_MAIN(TestBitmapDecode)
+QTEST_MAIN(BitmapDecodeTest)
 #include "tst_bitmapdecode.moc"

@@ -10,6 +10,7 @@
 #include <QTest>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -18,11 +19,11 @@ QDate asDate(const std::optional<QDate> &date) {
     return date.value_or(QDate());
 }
 
-const QString startingText = QStringLiteral("请输入日期（yyyy-mm-dd）");
+const QString startingText = u"请输入日期（yyyy-mm-dd）"_s;
 
 } // namespace
 
-class TestDates : public QObject {
+class DatesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void parseAccepts_data();
@@ -52,112 +53,110 @@ private Q_SLOTS:
     void seasonOutsideTheQuarters();
 };
 
-void TestDates::parseAccepts_data() {
+void DatesTest::parseAccepts_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDate>("date");
-    QTest::newRow("y-m-d") << QStringLiteral("2009-8-1") << QDate(2009, 8, 1);
-    QTest::newRow("yyyy-mm-dd") << QStringLiteral("2009-08-01") << QDate(2009, 8, 1);
-    QTest::newRow("slashes") << QStringLiteral("2009/8/1") << QDate(2009, 8, 1);
-    QTest::newRow("slashes padded") << QStringLiteral("2009/08/01") << QDate(2009, 8, 1);
-    QTest::newRow("mixed padding") << QStringLiteral("2009-08-1") << QDate(2009, 8, 1);
-    QTest::newRow("blanks around") << QStringLiteral("  2009-8-1   ") << QDate(2009, 8, 1);
-    QTest::newRow("tabs around") << QStringLiteral("\t2009/8/1\t") << QDate(2009, 8, 1);
-    QTest::newRow("ideographic space") << QStringLiteral("\u30002009-8-1\u3000") << QDate(2009, 8, 1);
-    QTest::newRow("no-break space") << QStringLiteral("2009-8-1\u00A0") << QDate(2009, 8, 1);
-    QTest::newRow("Chinese form") << QStringLiteral("2009年8月1日") << QDate(2009, 8, 1);
-    QTest::newRow("Chinese form padded") << QStringLiteral(" 2009年08月01日 ") << QDate(2009, 8, 1);
-    QTest::newRow("29 Feb leap") << QStringLiteral("2008-2-29") << QDate(2008, 2, 29);
-    QTest::newRow("29 Feb 2000") << QStringLiteral("2000-2-29") << QDate(2000, 2, 29);
-    QTest::newRow("31 Dec") << QStringLiteral("2009-12-31") << QDate(2009, 12, 31);
-    QTest::newRow("year 1") << QStringLiteral("0001-1-1") << QDate(1, 1, 1);
-    QTest::newRow("year 100") << QStringLiteral("0100-3-1") << QDate(100, 3, 1);
-    QTest::newRow("year 9999") << QStringLiteral("9999-12-31") << QDate(9999, 12, 31);
+    QTest::newRow("y-m-d") << u"2009-8-1"_s << QDate(2009, 8, 1);
+    QTest::newRow("yyyy-mm-dd") << u"2009-08-01"_s << QDate(2009, 8, 1);
+    QTest::newRow("slashes") << u"2009/8/1"_s << QDate(2009, 8, 1);
+    QTest::newRow("slashes padded") << u"2009/08/01"_s << QDate(2009, 8, 1);
+    QTest::newRow("mixed padding") << u"2009-08-1"_s << QDate(2009, 8, 1);
+    QTest::newRow("blanks around") << u"  2009-8-1   "_s << QDate(2009, 8, 1);
+    QTest::newRow("tabs around") << u"\t2009/8/1\t"_s << QDate(2009, 8, 1);
+    QTest::newRow("ideographic space") << u"\u30002009-8-1\u3000"_s << QDate(2009, 8, 1);
+    QTest::newRow("no-break space") << u"2009-8-1\u00A0"_s << QDate(2009, 8, 1);
+    QTest::newRow("Chinese form") << u"2009年8月1日"_s << QDate(2009, 8, 1);
+    QTest::newRow("Chinese form padded") << u" 2009年08月01日 "_s << QDate(2009, 8, 1);
+    QTest::newRow("29 Feb leap") << u"2008-2-29"_s << QDate(2008, 2, 29);
+    QTest::newRow("29 Feb 2000") << u"2000-2-29"_s << QDate(2000, 2, 29);
+    QTest::newRow("31 Dec") << u"2009-12-31"_s << QDate(2009, 12, 31);
+    QTest::newRow("year 1") << u"0001-1-1"_s << QDate(1, 1, 1);
+    QTest::newRow("year 100") << u"0100-3-1"_s << QDate(100, 3, 1);
+    QTest::newRow("year 9999") << u"9999-12-31"_s << QDate(9999, 12, 31);
     // What an input method types in full-width mode.
-    QTest::newRow("full-width digits") << QStringLiteral("２００９-８-１") << QDate(2009, 8, 1);
-    QTest::newRow("full-width digits and hyphens")
-        << QStringLiteral("２００９－０８－０１") << QDate(2009, 8, 1);
-    QTest::newRow("full-width slashes") << QStringLiteral("２００９／８／１") << QDate(2009, 8, 1);
-    QTest::newRow("one full-width digit") << QStringLiteral("2009-８-1") << QDate(2009, 8, 1);
-    QTest::newRow("full-width hyphen") << QStringLiteral("2009－8－1") << QDate(2009, 8, 1);
-    QTest::newRow("full-width Chinese form") << QStringLiteral("２００９年８月１日") << QDate(2009, 8, 1);
+    QTest::newRow("full-width digits") << u"２００９-８-１"_s << QDate(2009, 8, 1);
+    QTest::newRow("full-width digits and hyphens") << u"２００９－０８－０１"_s << QDate(2009, 8, 1);
+    QTest::newRow("full-width slashes") << u"２００９／８／１"_s << QDate(2009, 8, 1);
+    QTest::newRow("one full-width digit") << u"2009-８-1"_s << QDate(2009, 8, 1);
+    QTest::newRow("full-width hyphen") << u"2009－8－1"_s << QDate(2009, 8, 1);
+    QTest::newRow("full-width Chinese form") << u"２００９年８月１日"_s << QDate(2009, 8, 1);
     QTest::newRow("full-width, ideographic spaces around")
-        << QStringLiteral("\u3000２０００－１２－３１\u3000") << QDate(2000, 12, 31);
+        << u"\u3000２０００－１２－３１\u3000"_s << QDate(2000, 12, 31);
 }
 
-void TestDates::parseAccepts() {
+void DatesTest::parseAccepts() {
     QFETCH(QString, text);
     QFETCH(QDate, date);
     QCOMPARE(asDate(ParseQueryDate(text)), date);
 }
 
-void TestDates::parseRejects_data() {
+void DatesTest::parseRejects_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("empty") << QString();
-    QTest::newRow("blanks") << QStringLiteral("    ");
-    QTest::newRow("ideographic blanks") << QStringLiteral("\u3000\u3000");
+    QTest::newRow("blanks") << u"    "_s;
+    QTest::newRow("ideographic blanks") << u"\u3000\u3000"_s;
     QTest::newRow("starting text") << startingText;
-    QTest::newRow("pattern itself") << QStringLiteral("yyyy-mm-dd");
-    QTest::newRow("29 Feb common year") << QStringLiteral("2009-2-29");
-    QTest::newRow("29 Feb 1900") << QStringLiteral("1900-2-29");
-    QTest::newRow("31 April") << QStringLiteral("2009-4-31");
-    QTest::newRow("month 13") << QStringLiteral("2009-13-1");
-    QTest::newRow("month 0") << QStringLiteral("2009-0-1");
-    QTest::newRow("day 0") << QStringLiteral("2009-1-0");
-    QTest::newRow("day 32") << QStringLiteral("2009-1-32");
-    QTest::newRow("year 0") << QStringLiteral("0000-1-1");
-    QTest::newRow("two-digit year") << QStringLiteral("09-8-1");
-    QTest::newRow("three-digit year") << QStringLiteral("209-8-1");
-    QTest::newRow("five-digit year") << QStringLiteral("20090-8-1");
-    QTest::newRow("three-digit month") << QStringLiteral("2009-008-01");
-    QTest::newRow("three-digit day") << QStringLiteral("2009-08-001");
-    QTest::newRow("huge year") << QStringLiteral("99999999999999999999999-1-1");
-    QTest::newRow("huge month") << QStringLiteral("2009-99999999999999999999-1");
-    QTest::newRow("huge day") << QStringLiteral("2009-1-4294967297");
-    QTest::newRow("mixed separators") << QStringLiteral("2009-8/1");
-    QTest::newRow("dots") << QStringLiteral("2009.8.1");
-    QTest::newRow("blanks inside") << QStringLiteral("2009 - 8 - 1");
-    QTest::newRow("trailing separator") << QStringLiteral("2009-8-1-");
-    QTest::newRow("missing day") << QStringLiteral("2009-8");
-    QTest::newRow("time after") << QStringLiteral("2009-8-1 12:00");
-    QTest::newRow("day first") << QStringLiteral("1-8-2009");
-    QTest::newRow("signed year") << QStringLiteral("+2009-8-1");
-    QTest::newRow("negative year") << QStringLiteral("-2009-8-1");
-    QTest::newRow("signed month") << QStringLiteral("2009-+8-1");
-    QTest::newRow("Chinese form without 日") << QStringLiteral("2009年8月1");
-    QTest::newRow("Chinese form mixed") << QStringLiteral("2009年8-1日");
-    QTest::newRow("Arabic-Indic digits") << QStringLiteral("٢٠٠٩-٨-١");
+    QTest::newRow("pattern itself") << u"yyyy-mm-dd"_s;
+    QTest::newRow("29 Feb common year") << u"2009-2-29"_s;
+    QTest::newRow("29 Feb 1900") << u"1900-2-29"_s;
+    QTest::newRow("31 April") << u"2009-4-31"_s;
+    QTest::newRow("month 13") << u"2009-13-1"_s;
+    QTest::newRow("month 0") << u"2009-0-1"_s;
+    QTest::newRow("day 0") << u"2009-1-0"_s;
+    QTest::newRow("day 32") << u"2009-1-32"_s;
+    QTest::newRow("year 0") << u"0000-1-1"_s;
+    QTest::newRow("two-digit year") << u"09-8-1"_s;
+    QTest::newRow("three-digit year") << u"209-8-1"_s;
+    QTest::newRow("five-digit year") << u"20090-8-1"_s;
+    QTest::newRow("three-digit month") << u"2009-008-01"_s;
+    QTest::newRow("three-digit day") << u"2009-08-001"_s;
+    QTest::newRow("huge year") << u"99999999999999999999999-1-1"_s;
+    QTest::newRow("huge month") << u"2009-99999999999999999999-1"_s;
+    QTest::newRow("huge day") << u"2009-1-4294967297"_s;
+    QTest::newRow("mixed separators") << u"2009-8/1"_s;
+    QTest::newRow("dots") << u"2009.8.1"_s;
+    QTest::newRow("blanks inside") << u"2009 - 8 - 1"_s;
+    QTest::newRow("trailing separator") << u"2009-8-1-"_s;
+    QTest::newRow("missing day") << u"2009-8"_s;
+    QTest::newRow("time after") << u"2009-8-1 12:00"_s;
+    QTest::newRow("day first") << u"1-8-2009"_s;
+    QTest::newRow("signed year") << u"+2009-8-1"_s;
+    QTest::newRow("negative year") << u"-2009-8-1"_s;
+    QTest::newRow("signed month") << u"2009-+8-1"_s;
+    QTest::newRow("Chinese form without 日") << u"2009年8月1"_s;
+    QTest::newRow("Chinese form mixed") << u"2009年8-1日"_s;
+    QTest::newRow("Arabic-Indic digits") << u"٢٠٠٩-٨-١"_s;
     // Full-width forms read as ASCII, and then the rules above apply.
-    QTest::newRow("full-width dots") << QStringLiteral("２００９．８．１");
-    QTest::newRow("full-width blanks inside") << QStringLiteral("２００９\u3000-８-１");
-    QTest::newRow("full-width two-digit year") << QStringLiteral("０９-８-１");
-    QTest::newRow("full-width 30 February") << QStringLiteral("２００９-２-３０");
-    QTest::newRow("ideographic full stops") << QStringLiteral("２００９。８。１");
-    QTest::newRow("line break after") << QStringLiteral("2009-8-1\n");
-    QTest::newRow("NUL after") << QStringLiteral("2009-8-1") + QChar(0);
-    QTest::newRow("NUL inside") << QStringLiteral("2009") + QChar(0) + QStringLiteral("-8-1");
-    QTest::newRow("lone high surrogate") << QStringLiteral("2009-8-1") + QChar(0xD800);
-    QTest::newRow("lone low surrogate") << QChar(0xDC00) + QStringLiteral("2009-8-1");
+    QTest::newRow("full-width dots") << u"２００９．８．１"_s;
+    QTest::newRow("full-width blanks inside") << u"２００９\u3000-８-１"_s;
+    QTest::newRow("full-width two-digit year") << u"０９-８-１"_s;
+    QTest::newRow("full-width 30 February") << u"２００９-２-３０"_s;
+    QTest::newRow("ideographic full stops") << u"２００９。８。１"_s;
+    QTest::newRow("line break after") << u"2009-8-1\n"_s;
+    QTest::newRow("NUL after") << u"2009-8-1"_s + QChar(0);
+    QTest::newRow("NUL inside") << u"2009"_s + QChar(0) + u"-8-1"_s;
+    QTest::newRow("lone high surrogate") << u"2009-8-1"_s + QChar(0xD800);
+    QTest::newRow("lone low surrogate") << QChar(0xDC00) + u"2009-8-1"_s;
 }
 
-void TestDates::parseRejects() {
+void DatesTest::parseRejects() {
     QFETCH(QString, text);
     QCOMPARE(asDate(ParseQueryDate(text)), QDate());
 }
 
 // "同步为今日日期" writes ShortDateText of today; every query must read it back as that day.
-void TestDates::parseReadsEveryShortDateText() {
+void DatesTest::parseReadsEveryShortDateText() {
     for (QDate d(1900, 1, 1); d <= QDate(2100, 12, 31); d = d.addDays(1)) {
         const QString text = ShortDateText(d);
         if (asDate(ParseQueryDate(text)) != d)
-            QFAIL(
-                qPrintable(QStringLiteral("%1 does not read back as %2").arg(text, d.toString(Qt::ISODate))));
+            QFAIL(qPrintable(u"%1 does not read back as %2"_s.arg(text, d.toString(Qt::ISODate))));
     }
     for (const QDate d : {QDate(1, 1, 1), QDate(99, 12, 31), QDate(100, 1, 1), QDate(999, 6, 15),
                           QDate(1582, 10, 15), QDate(9999, 12, 31)})
         QCOMPARE(asDate(ParseQueryDate(ShortDateText(d))), d);
 }
 
-void TestDates::parseCopesWithHugeTexts_data() {
+void DatesTest::parseCopesWithHugeTexts_data() {
     const qsizetype mega = 1 << 20;
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDate>("date");
@@ -165,14 +164,13 @@ void TestDates::parseCopesWithHugeTexts_data() {
     QTest::newRow("1 MB of blanks") << QString(mega, u' ') << QDate();
     QTest::newRow("1 MB of NULs") << QString(mega, QChar(0)) << QDate();
     QTest::newRow("1 MB of surrogates") << QString(mega, QChar(0xD800)) << QDate();
-    QTest::newRow("day of 1 MB") << QStringLiteral("2009-8-") + QString(mega, u'1') << QDate();
-    QTest::newRow("dates repeated") << QStringLiteral("2009-8-1").repeated(mega / 8) << QDate();
+    QTest::newRow("day of 1 MB") << u"2009-8-"_s + QString(mega, u'1') << QDate();
+    QTest::newRow("dates repeated") << u"2009-8-1"_s.repeated(mega / 8) << QDate();
     QTest::newRow("date in 1 MB of blanks")
-        << QString(mega / 2, u' ') + QStringLiteral("2009-8-1") + QString(mega / 2, u'\t')
-        << QDate(2009, 8, 1);
+        << QString(mega / 2, u' ') + u"2009-8-1"_s + QString(mega / 2, u'\t') << QDate(2009, 8, 1);
 }
 
-void TestDates::parseCopesWithHugeTexts() {
+void DatesTest::parseCopesWithHugeTexts() {
     QFETCH(QString, text);
     QFETCH(QDate, date);
     QCOMPARE(asDate(ParseQueryDate(text)), date);
@@ -180,12 +178,11 @@ void TestDates::parseCopesWithHugeTexts() {
 
 // Texts near the accepted forms, mutated at random (fixed seed), against an independent reading by a
 // regular expression: both must agree on every text, and an accepted text gives the date it names.
-void TestDates::parseAgreesWithPatternOnMutatedTexts() {
-    static const QRegularExpression pattern(
-        QStringLiteral("^[ "
-                       "\\t\\x{00A0}\\x{3000}]*([0-9]{4})(?:([-/"
-                       "])([0-9]{1,2})\\2([0-9]{1,2})|年([0-9]{1,2})月([0-9]{1,2})日)"
-                       "[ \\t\\x{00A0}\\x{3000}]*\\z"));
+void DatesTest::parseAgreesWithPatternOnMutatedTexts() {
+    static const QRegularExpression pattern(u"^[ "
+                                            "\\t\\x{00A0}\\x{3000}]*([0-9]{4})(?:([-/"
+                                            "])([0-9]{1,2})\\2([0-9]{1,2})|年([0-9]{1,2})月([0-9]{1,2})日)"
+                                            "[ \\t\\x{00A0}\\x{3000}]*\\z"_s);
     const auto oracle = [](QString text) -> QDate {
         // The full-width characters of the alphabet below stand for their ASCII counterparts.
         text.replace(QChar(0xFF10), QLatin1Char('0'))
@@ -205,11 +202,10 @@ void TestDates::parseAgreesWithPatternOnMutatedTexts() {
         return year >= 1 ? QDate(year, month, day) : QDate();
     };
 
-    const QString alphabet = QStringLiteral("0123456789-/ \t年月日.a\u3000\u00A0０１－／") + QChar(0) +
-                             QChar(0xD800) + QChar(0xDC00) + QChar(u'\n');
-    const QStringList seeds = {QStringLiteral("2009-8-1"),     QStringLiteral("2009/08/01"),
-                               QStringLiteral("2009年8月1日"), QStringLiteral(" 2000-2-29 "),
-                               QStringLiteral("0001-1-1"),     QStringLiteral("9999-12-31")};
+    const QString alphabet = u"0123456789-/ \t年月日.a\u3000\u00A0０１－／"_s + QChar(0) + QChar(0xD800) +
+                             QChar(0xDC00) + QChar(u'\n');
+    const QStringList seeds = {u"2009-8-1"_s,    u"2009/08/01"_s, u"2009年8月1日"_s,
+                               u" 2000-2-29 "_s, u"0001-1-1"_s,   u"9999-12-31"_s};
     QRandomGenerator random(20090801);
     int accepted = 0;
     for (int round = 0; round < 60000; ++round) {
@@ -235,15 +231,15 @@ void TestDates::parseAgreesWithPatternOnMutatedTexts() {
         const QDate expected = oracle(text);
         const QDate got = asDate(ParseQueryDate(text));
         if (got != expected)
-            QFAIL(qPrintable(QStringLiteral("\"%1\" (%2) read as %3, expected %4")
-                                 .arg(text, QString::fromLatin1(text.toUtf8().toHex(' ')),
-                                      got.toString(Qt::ISODate), expected.toString(Qt::ISODate))));
+            QFAIL(qPrintable(u"\"%1\" (%2) read as %3, expected %4"_s.arg(
+                text, QString::fromLatin1(text.toUtf8().toHex(' ')), got.toString(Qt::ISODate),
+                expected.toString(Qt::ISODate))));
         accepted += got.isValid();
     }
     QVERIFY2(accepted > 1000, "the mutations should keep a good share of the texts readable");
 }
 
-void TestDates::localeDateReadsWhatTheLocaleWrites_data() {
+void DatesTest::localeDateReadsWhatTheLocaleWrites_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::newRow("en_US (M/d/yy)") << QLocale(QLocale::English, QLocale::UnitedStates);
     QTest::newRow("de_DE (dd.MM.yy)") << QLocale(QLocale::German, QLocale::Germany);
@@ -256,135 +252,116 @@ void TestDates::localeDateReadsWhatTheLocaleWrites_data() {
 
 // What Windows' "同步为今日日期" writes through the user's short date must read back as the same day,
 // two-digit years included (within 1950..2049).
-void TestDates::localeDateReadsWhatTheLocaleWrites() {
+void DatesTest::localeDateReadsWhatTheLocaleWrites() {
     QFETCH(QLocale, locale);
     const QString format = locale.dateFormat(QLocale::ShortFormat);
     for (QDate d(1950, 1, 1); d <= QDate(2049, 12, 31); d = d.addDays(1)) {
         const QString text = locale.toString(d, format);
-        if (asDate(ParseLocaleDate(text, locale, format)) != d)
-            QFAIL(qPrintable(QStringLiteral("%1 in %2 does not read back as %3")
-                                 .arg(text, format, d.toString(Qt::ISODate))));
+        if (asDate(parseLocaleDate(text, locale, format)) != d)
+            QFAIL(qPrintable(
+                u"%1 in %2 does not read back as %3"_s.arg(text, format, d.toString(Qt::ISODate))));
     }
 }
 
-void TestDates::localeDateForms_data() {
+void DatesTest::localeDateForms_data() {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDate>("date");
-    const QString us = QStringLiteral("M/d/yy");
-    QTest::newRow("two-digit year") << us << QStringLiteral("8/1/09") << QDate(2009, 8, 1);
-    QTest::newRow("29 Feb 2000 two-digit") << us << QStringLiteral("2/29/00") << QDate(2000, 2, 29);
-    QTest::newRow("window top") << us << QStringLiteral("12/31/49") << QDate(2049, 12, 31);
-    QTest::newRow("window bottom") << us << QStringLiteral("1/1/50") << QDate(1950, 1, 1);
-    QTest::newRow("padded though unpadded") << us << QStringLiteral(" 08/01/09 ") << QDate(2009, 8, 1);
-    QTest::newRow("four digits for yy") << us << QStringLiteral("8/1/2009") << QDate();
-    QTest::newRow("not existing") << us << QStringLiteral("2/29/09") << QDate();
+    const QString us = u"M/d/yy"_s;
+    QTest::newRow("two-digit year") << us << u"8/1/09"_s << QDate(2009, 8, 1);
+    QTest::newRow("29 Feb 2000 two-digit") << us << u"2/29/00"_s << QDate(2000, 2, 29);
+    QTest::newRow("window top") << us << u"12/31/49"_s << QDate(2049, 12, 31);
+    QTest::newRow("window bottom") << us << u"1/1/50"_s << QDate(1950, 1, 1);
+    QTest::newRow("padded though unpadded") << us << u" 08/01/09 "_s << QDate(2009, 8, 1);
+    QTest::newRow("four digits for yy") << us << u"8/1/2009"_s << QDate();
+    QTest::newRow("not existing") << us << u"2/29/09"_s << QDate();
     QTest::newRow("empty") << us << QString() << QDate();
-    QTest::newRow("blanks") << us << QStringLiteral("   ") << QDate();
-    const QString de = QStringLiteral("dd.MM.yyyy");
-    QTest::newRow("dd.MM.yyyy") << de << QStringLiteral("01.08.2009") << QDate(2009, 8, 1);
-    QTest::newRow("dd.MM.yyyy unpadded") << de << QStringLiteral("1.8.2009") << QDate(2009, 8, 1);
-    QTest::newRow("day 32") << de << QStringLiteral("32.01.2009") << QDate();
-    QTest::newRow("three-digit day") << de << QStringLiteral("123.8.2009") << QDate();
-    QTest::newRow("text left over") << de << QStringLiteral("01.08.2009x") << QDate();
-    QTest::newRow("other order") << QStringLiteral("d/M/yyyy") << QStringLiteral("2009/8/1") << QDate();
-    QTest::newRow("day first") << QStringLiteral("d/M/yyyy") << QStringLiteral("1/8/2009")
-                               << QDate(2009, 8, 1);
-    QTest::newRow("quoted literals") << QStringLiteral("yyyy'年'M'月'd'日'") << QStringLiteral("2009年8月1日")
-                                     << QDate(2009, 8, 1);
-    QTest::newRow("quoted letters") << QStringLiteral("'day' d 'month' M 'year' yyyy")
-                                    << QStringLiteral("day 1 month 8 year 2009") << QDate(2009, 8, 1);
-    QTest::newRow("doubled quotes") << QStringLiteral("yyyy''M''d") << QStringLiteral("2009'8'1")
+    QTest::newRow("blanks") << us << u"   "_s << QDate();
+    const QString de = u"dd.MM.yyyy"_s;
+    QTest::newRow("dd.MM.yyyy") << de << u"01.08.2009"_s << QDate(2009, 8, 1);
+    QTest::newRow("dd.MM.yyyy unpadded") << de << u"1.8.2009"_s << QDate(2009, 8, 1);
+    QTest::newRow("day 32") << de << u"32.01.2009"_s << QDate();
+    QTest::newRow("three-digit day") << de << u"123.8.2009"_s << QDate();
+    QTest::newRow("text left over") << de << u"01.08.2009x"_s << QDate();
+    QTest::newRow("other order") << u"d/M/yyyy"_s << u"2009/8/1"_s << QDate();
+    QTest::newRow("day first") << u"d/M/yyyy"_s << u"1/8/2009"_s << QDate(2009, 8, 1);
+    QTest::newRow("quoted literals") << u"yyyy'年'M'月'd'日'"_s << u"2009年8月1日"_s << QDate(2009, 8, 1);
+    QTest::newRow("quoted letters") << u"'day' d 'month' M 'year' yyyy"_s << u"day 1 month 8 year 2009"_s
                                     << QDate(2009, 8, 1);
-    QTest::newRow("no separators") << QStringLiteral("yyyyMMdd") << QStringLiteral("20090801")
-                                   << QDate(2009, 8, 1);
-    QTest::newRow("year 0") << QStringLiteral("yyyy-M-d") << QStringLiteral("0000-1-1") << QDate();
-    QTest::newRow("unclosed quote") << QStringLiteral("yyyy-M-d'x") << QStringLiteral("2009-8-1x")
-                                    << QDate(2009, 8, 1);
+    QTest::newRow("doubled quotes") << u"yyyy''M''d"_s << u"2009'8'1"_s << QDate(2009, 8, 1);
+    QTest::newRow("no separators") << u"yyyyMMdd"_s << u"20090801"_s << QDate(2009, 8, 1);
+    QTest::newRow("year 0") << u"yyyy-M-d"_s << u"0000-1-1"_s << QDate();
+    QTest::newRow("unclosed quote") << u"yyyy-M-d'x"_s << u"2009-8-1x"_s << QDate(2009, 8, 1);
     // Month names: the locale's own reader, with the same two-digit window.
-    QTest::newRow("month name") << QStringLiteral("dd-MMM-yy") << QStringLiteral("01-Aug-09")
-                                << QDate(2009, 8, 1);
-    QTest::newRow("month name 1960") << QStringLiteral("dd-MMM-yy") << QStringLiteral("01-Aug-60")
-                                     << QDate(1960, 8, 1);
-    QTest::newRow("month name four digits")
-        << QStringLiteral("d MMMM yyyy") << QStringLiteral("1 August 2009") << QDate(2009, 8, 1);
-    QTest::newRow("no such month") << QStringLiteral("dd-MMM-yy") << QStringLiteral("01-Foo-09") << QDate();
+    QTest::newRow("month name") << u"dd-MMM-yy"_s << u"01-Aug-09"_s << QDate(2009, 8, 1);
+    QTest::newRow("month name 1960") << u"dd-MMM-yy"_s << u"01-Aug-60"_s << QDate(1960, 8, 1);
+    QTest::newRow("month name four digits") << u"d MMMM yyyy"_s << u"1 August 2009"_s << QDate(2009, 8, 1);
+    QTest::newRow("no such month") << u"dd-MMM-yy"_s << u"01-Foo-09"_s << QDate();
 }
 
-void TestDates::localeDateForms() {
+void DatesTest::localeDateForms() {
     QFETCH(QString, format);
     QFETCH(QString, text);
     QFETCH(QDate, date);
-    QCOMPARE(asDate(ParseLocaleDate(text, QLocale(QLocale::English, QLocale::UnitedStates), format)), date);
+    QCOMPARE(asDate(parseLocaleDate(text, QLocale(QLocale::English, QLocale::UnitedStates), format)), date);
 }
 
-void TestDates::localeDateCopesWithOddTexts() {
+void DatesTest::localeDateCopesWithOddTexts() {
     const QLocale locale(QLocale::English, QLocale::UnitedStates);
-    const QStringList formats = {QStringLiteral("M/d/yy"),
-                                 QStringLiteral("yyyy'年'M'月'd'日'"),
-                                 QStringLiteral("dd-MMM-yy"),
-                                 QStringLiteral("'"),
-                                 QString(),
-                                 QStringLiteral("yyyyyyyy")};
+    const QStringList formats = {u"M/d/yy"_s,  u"yyyy'年'M'月'd'日'"_s, u"dd-MMM-yy"_s, u"'"_s, QString(),
+                                 u"yyyyyyyy"_s};
     const qsizetype mega = 1 << 20;
     const QStringList texts = {QString(mega, u'9'),
                                QString(mega, u' '),
                                QString(mega, QChar(0xDC00)),
-                               QStringLiteral("8/1/") + QString(mega, u'0'),
-                               QStringLiteral("8/1/09") + QChar(0),
-                               QChar(0xD800) + QStringLiteral("8/1/09"),
-                               QStringLiteral("８/１/０９"),
+                               u"8/1/"_s + QString(mega, u'0'),
+                               u"8/1/09"_s + QChar(0),
+                               QChar(0xD800) + u"8/1/09"_s,
+                               u"８/１/０９"_s,
                                startingText};
     for (const QString &format : formats)
         for (const QString &text : texts)
-            QCOMPARE(asDate(ParseLocaleDate(text, locale, format)), QDate());
+            QCOMPARE(asDate(parseLocaleDate(text, locale, format)), QDate());
 }
 
 // The edge cases of the weekday, week and day queries, each read from its text.
-void TestDates::queryTable_data() {
+void DatesTest::queryTable_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("weekdayMessage");
+    QTest::addColumn<QString>("weekdayText");
     QTest::addColumn<int>("week");
     QTest::addColumn<int>("day");
-    QTest::newRow("2009-8-1") << QStringLiteral("2009-8-1") << QStringLiteral("这一天是星期六。") << 31
-                              << 213;
-    QTest::newRow("2009-08-01") << QStringLiteral("2009-08-01") << QStringLiteral("这一天是星期六。") << 31
-                                << 213;
-    QTest::newRow("2009/8/1") << QStringLiteral("2009/8/1") << QStringLiteral("这一天是星期六。") << 31
-                              << 213;
-    QTest::newRow("2009-1-1") << QStringLiteral("2009-1-1") << QStringLiteral("这一天是星期四。") << 1 << 1;
-    QTest::newRow("2009-1-3") << QStringLiteral("2009-1-3") << QStringLiteral("这一天是星期六。") << 1 << 3;
-    QTest::newRow("2009-1-4") << QStringLiteral("2009-1-4") << QStringLiteral("这一天是星期天。") << 2 << 4;
-    QTest::newRow("2009-3-1") << QStringLiteral("2009-3-1") << QStringLiteral("这一天是星期天。") << 10 << 60;
-    QTest::newRow("2008-3-1") << QStringLiteral("2008-3-1") << QStringLiteral("这一天是星期六。") << 9 << 61;
-    QTest::newRow("2009-12-31") << QStringLiteral("2009-12-31") << QStringLiteral("这一天是星期四。") << 53
-                                << 365;
-    QTest::newRow("2000-12-31") << QStringLiteral("2000-12-31") << QStringLiteral("这一天是星期天。") << 54
-                                << 366;
-    QTest::newRow("2006-1-1") << QStringLiteral("2006-1-1") << QStringLiteral("这一天是星期天。") << 1 << 1;
-    QTest::newRow("Monday") << QStringLiteral("2009-8-3") << QStringLiteral("这一天是星期一。") << 32 << 215;
-    QTest::newRow("Tuesday") << QStringLiteral("2009-8-4") << QStringLiteral("这一天是星期二。") << 32 << 216;
-    QTest::newRow("Wednesday") << QStringLiteral("2009-8-5") << QStringLiteral("这一天是星期三。") << 32
-                               << 217;
-    QTest::newRow("Friday") << QStringLiteral("2009-8-7") << QStringLiteral("这一天是星期五。") << 32 << 219;
+    QTest::newRow("2009-8-1") << u"2009-8-1"_s << u"这一天是星期六。"_s << 31 << 213;
+    QTest::newRow("2009-08-01") << u"2009-08-01"_s << u"这一天是星期六。"_s << 31 << 213;
+    QTest::newRow("2009/8/1") << u"2009/8/1"_s << u"这一天是星期六。"_s << 31 << 213;
+    QTest::newRow("2009-1-1") << u"2009-1-1"_s << u"这一天是星期四。"_s << 1 << 1;
+    QTest::newRow("2009-1-3") << u"2009-1-3"_s << u"这一天是星期六。"_s << 1 << 3;
+    QTest::newRow("2009-1-4") << u"2009-1-4"_s << u"这一天是星期天。"_s << 2 << 4;
+    QTest::newRow("2009-3-1") << u"2009-3-1"_s << u"这一天是星期天。"_s << 10 << 60;
+    QTest::newRow("2008-3-1") << u"2008-3-1"_s << u"这一天是星期六。"_s << 9 << 61;
+    QTest::newRow("2009-12-31") << u"2009-12-31"_s << u"这一天是星期四。"_s << 53 << 365;
+    QTest::newRow("2000-12-31") << u"2000-12-31"_s << u"这一天是星期天。"_s << 54 << 366;
+    QTest::newRow("2006-1-1") << u"2006-1-1"_s << u"这一天是星期天。"_s << 1 << 1;
+    QTest::newRow("Monday") << u"2009-8-3"_s << u"这一天是星期一。"_s << 32 << 215;
+    QTest::newRow("Tuesday") << u"2009-8-4"_s << u"这一天是星期二。"_s << 32 << 216;
+    QTest::newRow("Wednesday") << u"2009-8-5"_s << u"这一天是星期三。"_s << 32 << 217;
+    QTest::newRow("Friday") << u"2009-8-7"_s << u"这一天是星期五。"_s << 32 << 219;
 }
 
-void TestDates::queryTable() {
+void DatesTest::queryTable() {
     QFETCH(QString, text);
-    QFETCH(QString, weekdayMessage);
+    QFETCH(QString, weekdayText);
     QFETCH(int, week);
     QFETCH(int, day);
     const std::optional<QDate> date = ParseQueryDate(text);
     QVERIFY(date);
-    QCOMPARE(WeekdayMessage(WeekdayNumber(*date)), weekdayMessage);
+    QCOMPARE(weekdayMessage(WeekdayNumber(*date)), weekdayText);
     QCOMPARE(WeekOfYear(*date), week);
     QCOMPARE(DayOfYear(*date), day);
-    QCOMPARE(WeekOfYearMessage(week),
-             QStringLiteral("这一天处于这一年的第") + QString::number(week) + u"周。");
-    QCOMPARE(DayOfYearMessage(day), QStringLiteral("这一天是这一年的第") + QString::number(day) + u"天。");
+    QCOMPARE(weekOfYearMessage(week), u"这一天处于这一年的第"_s + QString::number(week) + u"周。");
+    QCOMPARE(dayOfYearMessage(day), u"这一天是这一年的第"_s + QString::number(day) + u"天。");
 }
 
-void TestDates::weekdayIgnoresTheLocalesFirstDay() {
+void DatesTest::weekdayIgnoresTheLocalesFirstDay() {
     const QLocale previous;
     for (const QLocale &locale :
          {QLocale(QLocale::French, QLocale::France), QLocale(QLocale::Arabic, QLocale::Egypt),
@@ -399,7 +376,7 @@ void TestDates::weekdayIgnoresTheLocalesFirstDay() {
 }
 
 // Every day from 1900 to 2100 against counters stepped day by day from a known Sunday.
-void TestDates::calendarCrossCheck() {
+void DatesTest::calendarCrossCheck() {
     int weekday = 1;     // 31 December 1899 was a Sunday
     int dayOfYear = 365; // ... and the last day of a common year
     int week = 53;
@@ -415,8 +392,7 @@ void TestDates::calendarCrossCheck() {
                 ++week;
         }
         if (WeekdayNumber(d) != weekday || DayOfYear(d) != dayOfYear || WeekOfYear(d) != week)
-            QFAIL(qPrintable(QStringLiteral("%1: weekday %2/%3, day %4/%5, week %6/%7")
-                                 .arg(d.toString(Qt::ISODate))
+            QFAIL(qPrintable(u"%1: weekday %2/%3, day %4/%5, week %6/%7"_s.arg(d.toString(Qt::ISODate))
                                  .arg(WeekdayNumber(d))
                                  .arg(weekday)
                                  .arg(DayOfYear(d))
@@ -442,7 +418,7 @@ void TestDates::calendarCrossCheck() {
     QCOMPARE(WeekOfYear(QDate()), 0);
 }
 
-void TestDates::quarterBoundaries_data() {
+void DatesTest::quarterBoundaries_data() {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<int>("quarter");
     QTest::newRow("1 Jan") << QDate(2009, 1, 1) << 1;
@@ -457,35 +433,35 @@ void TestDates::quarterBoundaries_data() {
     QTest::newRow("invalid") << QDate() << 0;
 }
 
-void TestDates::quarterBoundaries() {
+void DatesTest::quarterBoundaries() {
     QFETCH(QDate, date);
     QFETCH(int, quarter);
     QCOMPARE(QuarterOfYear(date), quarter);
 }
 
-void TestDates::seasonTable_data() {
+void DatesTest::seasonTable_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("northern");
     QTest::addColumn<QString>("message");
-    const QString winter = QStringLiteral("这一天处于冬季。");
-    const QString spring = QStringLiteral("这一天处于春季。");
-    const QString summer = QStringLiteral("这一天处于夏季。");
-    const QString autumn = QStringLiteral("这一天处于秋季。");
-    QTest::newRow("2009-1-1 N") << QStringLiteral("2009-1-1") << true << winter;
-    QTest::newRow("2009-3-31 N") << QStringLiteral("2009-3-31") << true << winter;
-    QTest::newRow("2009-4-1 N") << QStringLiteral("2009-4-1") << true << spring;
-    QTest::newRow("2009-6-30 N") << QStringLiteral("2009-6-30") << true << spring;
-    QTest::newRow("2009-7-1 N") << QStringLiteral("2009-7-1") << true << summer;
-    QTest::newRow("2009-8-1 N") << QStringLiteral("2009-8-1") << true << summer;
-    QTest::newRow("2009-10-1 N") << QStringLiteral("2009-10-1") << true << autumn;
-    QTest::newRow("2009-12-31 N") << QStringLiteral("2009-12-31") << true << autumn;
-    QTest::newRow("2009-1-15 S") << QStringLiteral("2009-1-15") << false << summer;
-    QTest::newRow("2009-5-1 S") << QStringLiteral("2009-5-1") << false << autumn;
-    QTest::newRow("2009-8-1 S") << QStringLiteral("2009-8-1") << false << winter;
-    QTest::newRow("2009-12-25 S") << QStringLiteral("2009-12-25") << false << spring;
+    const QString winter = u"这一天处于冬季。"_s;
+    const QString spring = u"这一天处于春季。"_s;
+    const QString summer = u"这一天处于夏季。"_s;
+    const QString autumn = u"这一天处于秋季。"_s;
+    QTest::newRow("2009-1-1 N") << u"2009-1-1"_s << true << winter;
+    QTest::newRow("2009-3-31 N") << u"2009-3-31"_s << true << winter;
+    QTest::newRow("2009-4-1 N") << u"2009-4-1"_s << true << spring;
+    QTest::newRow("2009-6-30 N") << u"2009-6-30"_s << true << spring;
+    QTest::newRow("2009-7-1 N") << u"2009-7-1"_s << true << summer;
+    QTest::newRow("2009-8-1 N") << u"2009-8-1"_s << true << summer;
+    QTest::newRow("2009-10-1 N") << u"2009-10-1"_s << true << autumn;
+    QTest::newRow("2009-12-31 N") << u"2009-12-31"_s << true << autumn;
+    QTest::newRow("2009-1-15 S") << u"2009-1-15"_s << false << summer;
+    QTest::newRow("2009-5-1 S") << u"2009-5-1"_s << false << autumn;
+    QTest::newRow("2009-8-1 S") << u"2009-8-1"_s << false << winter;
+    QTest::newRow("2009-12-25 S") << u"2009-12-25"_s << false << spring;
 }
 
-void TestDates::seasonTable() {
+void DatesTest::seasonTable() {
     QFETCH(QString, text);
     QFETCH(bool, northern);
     QFETCH(QString, message);
@@ -494,11 +470,11 @@ void TestDates::seasonTable() {
     QCOMPARE(SeasonMessage(QuarterOfYear(*date), northern), message);
 }
 
-void TestDates::seasonOutsideTheQuarters() {
+void DatesTest::seasonOutsideTheQuarters() {
     for (const int quarter : {0, 5, -1})
         for (const bool northern : {true, false})
             QVERIFY(SeasonMessage(quarter, northern).isEmpty());
 }
 
-QTEST_MAIN(TestDates)
+QTEST_MAIN(DatesTest)
 #include "tst_dates.moc"

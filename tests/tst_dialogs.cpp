@@ -11,6 +11,7 @@
 #include <functional>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -72,7 +73,7 @@ void perform(QMessageBox *box, Action action) {
 Q_DECLARE_METATYPE(Action)
 Q_DECLARE_METATYPE(Kind)
 
-class TestDialogs : public QObject {
+class DialogsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void okCancel_data();
@@ -87,7 +88,7 @@ private Q_SLOTS:
     void closeBoxInTitleBar();
 };
 
-void TestDialogs::okCancel_data() {
+void DialogsTest::okCancel_data() {
     QTest::addColumn<Action>("action");
     QTest::addColumn<DialogAnswer>("answer");
     QTest::newRow("Enter answers OK") << Action::Enter << DialogAnswer::Ok;
@@ -96,10 +97,10 @@ void TestDialogs::okCancel_data() {
     QTest::newRow("Cancel button") << Action::ClickSecond << DialogAnswer::Cancel;
 }
 
-void TestDialogs::okCancel() {
+void DialogsTest::okCancel() {
     QFETCH(Action, action);
     QFETCH(DialogAnswer, answer);
-    QtDialogs dialogs;
+    QtDialogs dialogs(AppTitle);
     QString title, text, read;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList captions;
@@ -112,57 +113,56 @@ void TestDialogs::okCancel() {
             captions << b->text();
         perform(box, action);
     });
-    QCOMPARE(dialogs.ConfirmBox(QStringLiteral("您确定要保存日程表吗？"), ConfirmForm::OkCancel), answer);
+    QCOMPARE(dialogs.ConfirmBox(u"您确定要保存日程表吗？"_s, ConfirmForm::OkCancel), answer);
     QCOMPARE(title, AppTitle);
-    QCOMPARE(text, QStringLiteral("您确定要保存日程表吗？"));
-    QCOMPARE(read, QStringLiteral("Morvela|您确定要保存日程表吗？"));
+    QCOMPARE(text, u"您确定要保存日程表吗？"_s);
+    QCOMPARE(read, u"Morvela|您确定要保存日程表吗？"_s);
     QCOMPARE(icon, QMessageBox::Question);
-    QCOMPARE(captions, (QStringList{QStringLiteral("确定"), QStringLiteral("取消")}));
+    QCOMPARE(captions, (QStringList{u"确定"_s, u"取消"_s}));
 }
 
-void TestDialogs::yesNoAnswers_data() {
+void DialogsTest::yesNoAnswers_data() {
     QTest::addColumn<Action>("action");
     QTest::addColumn<DialogAnswer>("answer");
     QTest::newRow("Enter answers Yes") << Action::Enter << DialogAnswer::Yes;
     QTest::newRow("No button") << Action::ClickSecond << DialogAnswer::No;
 }
 
-void TestDialogs::yesNoAnswers() {
+void DialogsTest::yesNoAnswers() {
     QFETCH(Action, action);
     QFETCH(DialogAnswer, answer);
-    QtDialogs dialogs;
+    QtDialogs dialogs(AppTitle);
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     whenBoxIsUp([&](QMessageBox *box) {
         icon = box->icon();
         perform(box, action);
     });
-    QCOMPARE(dialogs.ConfirmBox(QStringLiteral("请问您所在的地理位置是在北半球吗？"), ConfirmForm::YesNo),
-             answer);
+    QCOMPARE(dialogs.ConfirmBox(u"请问您所在的地理位置是在北半球吗？"_s, ConfirmForm::YesNo), answer);
     QCOMPARE(icon, QMessageBox::Question);
 }
 
-void TestDialogs::yesNoRefusesEscapeAndCloseBox_data() {
+void DialogsTest::yesNoRefusesEscapeAndCloseBox_data() {
     QTest::addColumn<Action>("action");
     QTest::newRow("Esc") << Action::Escape;
     QTest::newRow("close box") << Action::CloseBox;
 }
 
-void TestDialogs::yesNoRefusesEscapeAndCloseBox() {
+void DialogsTest::yesNoRefusesEscapeAndCloseBox() {
     QFETCH(Action, action);
-    QtDialogs dialogs;
+    QtDialogs dialogs(AppTitle);
     bool stillOpen = false;
     whenBoxIsUp([&](QMessageBox *box) {
         perform(box, action);
         QCoreApplication::processEvents();
         stillOpen = box->isVisible();
         // The question is still waiting for Yes or No: answer No with its button.
-        buttonWithText(box, QStringLiteral("否(&N)"))->click();
+        buttonWithText(box, u"否(&N)"_s)->click();
     });
-    QCOMPARE(dialogs.ConfirmBox(QStringLiteral("问"), ConfirmForm::YesNo), DialogAnswer::No);
+    QCOMPARE(dialogs.ConfirmBox(u"问"_s, ConfirmForm::YesNo), DialogAnswer::No);
     QVERIFY(stillOpen);
 }
 
-void TestDialogs::infoBox_data() {
+void DialogsTest::infoBox_data() {
     QTest::addColumn<InfoIcon>("icon");
     QTest::addColumn<Action>("action");
     QTest::addColumn<int>("expectedIcon");
@@ -173,11 +173,11 @@ void TestDialogs::infoBox_data() {
     QTest::newRow("warning, close box") << InfoIcon::Warning << Action::CloseBox << int(QMessageBox::Warning);
 }
 
-void TestDialogs::infoBox() {
+void DialogsTest::infoBox() {
     QFETCH(InfoIcon, icon);
     QFETCH(Action, action);
     QFETCH(int, expectedIcon);
-    QtDialogs dialogs;
+    QtDialogs dialogs(AppTitle);
     QString text, title, read;
     int shownIcon = -1;
     QStringList captions;
@@ -191,15 +191,15 @@ void TestDialogs::infoBox() {
         perform(box, action);
     });
     // Prompts carry CR LF breaks; the box shows them as line breaks.
-    dialogs.InfoBox(QStringLiteral("第一行  \r\n第二行"), icon);
-    QCOMPARE(text, QStringLiteral("第一行  \n第二行"));
-    QCOMPARE(read, QStringLiteral("Morvela|第一行  \n第二行"));
+    dialogs.InfoBox(u"第一行  \r\n第二行"_s, icon);
+    QCOMPARE(text, u"第一行  \n第二行"_s);
+    QCOMPARE(read, u"Morvela|第一行  \n第二行"_s);
     QCOMPARE(title, AppTitle);
     QCOMPARE(shownIcon, expectedIcon);
-    QCOMPARE(captions, QStringList{QStringLiteral("确定")});
+    QCOMPARE(captions, QStringList{u"确定"_s});
 }
 
-void TestDialogs::closeBoxInTitleBar_data() {
+void DialogsTest::closeBoxInTitleBar_data() {
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<bool>("closeBox");
     QTest::newRow("OK/Cancel: the close box answers Cancel") << Kind::OkCancel << true;
@@ -210,10 +210,10 @@ void TestDialogs::closeBoxInTitleBar_data() {
 
 // Whether the title bar offers a close box. The window manager draws one unless the window asks for its
 // own set of title-bar buttons (CustomizeWindowHint) and leaves the close button out of it.
-void TestDialogs::closeBoxInTitleBar() {
+void DialogsTest::closeBoxInTitleBar() {
     QFETCH(Kind, kind);
     QFETCH(bool, closeBox);
-    QtDialogs dialogs;
+    QtDialogs dialogs(AppTitle);
     Qt::WindowFlags widgetFlags, platformFlags;
     whenBoxIsUp([&](QMessageBox *box) {
         widgetFlags = box->windowFlags();
@@ -223,16 +223,16 @@ void TestDialogs::closeBoxInTitleBar() {
     });
     switch (kind) {
     case Kind::OkCancel:
-        dialogs.ConfirmBox(QStringLiteral("问"), ConfirmForm::OkCancel);
+        dialogs.ConfirmBox(u"问"_s, ConfirmForm::OkCancel);
         break;
     case Kind::YesNo:
-        dialogs.ConfirmBox(QStringLiteral("问"), ConfirmForm::YesNo);
+        dialogs.ConfirmBox(u"问"_s, ConfirmForm::YesNo);
         break;
     case Kind::Information:
-        dialogs.InfoBox(QStringLiteral("告"), InfoIcon::Information);
+        dialogs.InfoBox(u"告"_s, InfoIcon::Information);
         break;
     case Kind::Warning:
-        dialogs.InfoBox(QStringLiteral("告"), InfoIcon::Warning);
+        dialogs.InfoBox(u"告"_s, InfoIcon::Warning);
         break;
     }
     const auto offersClose = [](Qt::WindowFlags flags) {
@@ -244,5 +244,5 @@ void TestDialogs::closeBoxInTitleBar() {
     QVERIFY(!widgetFlags.testFlag(Qt::CustomizeWindowHint) || widgetFlags.testFlag(Qt::WindowTitleHint));
 }
 
-QTEST_MAIN(TestDialogs)
+QTEST_MAIN(DialogsTest)
 #include "tst_dialogs.moc"

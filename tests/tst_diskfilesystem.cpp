@@ -20,6 +20,7 @@
 #endif
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -41,10 +42,9 @@ bool writeFile(FileSystem &fs, const QString &logical, const QStringList &lines,
     return ok;
 }
 
-const QString hostFile = QStringLiteral("D:\\本机IP地址及计算机名.txt");
+const QString hostFile = u"D:\\本机IP地址及计算机名.txt"_s;
 
-const QStringList hostLines = {QStringLiteral("本机IP地址为：192.168.1.10"),
-                               QStringLiteral("计算机名为：OFFICE-PC")};
+const QStringList hostLines = {u"本机IP地址为：192.168.1.10"_s, u"计算机名为：OFFICE-PC"_s};
 
 #ifdef Q_OS_LINUX
 // The host identity export, as its page runs it; gives the messages shown.
@@ -52,8 +52,8 @@ QStringList exportHostIdentity(FileSystem &fs, const QStringList &lines) {
     FakeDialogs dialogs;
     dialogs.answer(DialogAnswer::Ok);
     runExport(dialogs, fs,
-              ExportJob{QStringLiteral("您确定要保存数据吗？"), [] { return hostFile; },
-                        [&] { return lines; }, QStringLiteral("资料已成功保存到D盘根目录！")});
+              ExportJob{u"您确定要保存数据吗？"_s, [] { return hostFile; }, [&] { return lines; },
+                        u"资料已成功保存到D盘根目录！"_s});
     return dialogs.messages();
 }
 
@@ -132,7 +132,7 @@ bool makeReadOnly(const QByteArray &folder) {
 
 } // namespace
 
-class TestDiskFileSystem : public QObject {
+class DiskFileSystemTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -159,137 +159,136 @@ private:
     QString m_drive;
 };
 
-void TestDiskFileSystem::init() {
+void DiskFileSystemTest::init() {
     m_temp = std::make_unique<QTemporaryDir>();
     QVERIFY(m_temp->isValid());
 #ifdef Q_OS_WIN
     // Drive D itself (under Wine: a fresh folder for each run), emptied for each test.
-    m_drive = QStringLiteral("D:/");
+    m_drive = u"D:/"_s;
     QDir drive(m_drive);
     for (const QString &name : drive.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
         QVERIFY(QFileInfo(drive.filePath(name)).isDir() ? QDir(drive.filePath(name)).removeRecursively()
                                                         : drive.remove(name));
 #else
-    m_drive = m_temp->filePath(QStringLiteral("D"));
+    m_drive = m_temp->filePath(u"D"_s);
     qputenv("MORVELA_DRIVE_D", m_drive.toLocal8Bit());
 #endif
 }
 
-void TestDiskFileSystem::cleanup() {
+void DiskFileSystemTest::cleanup() {
     m_temp.reset();
 }
 
-void TestDiskFileSystem::folderIsCreatedWhenFirstNeeded() {
+void DiskFileSystemTest::folderIsCreatedWhenFirstNeeded() {
     DiskFileSystem fs;
     QCOMPARE(DiskFileSystem::outputFolder(), m_drive);
 #ifndef Q_OS_WIN
     QVERIFY(!QFileInfo::exists(m_drive));
 #endif
-    QVERIFY(writeFile(fs, QStringLiteral("D:\\2009-7-23 的日程表.txt"), {QStringLiteral("起床")}));
-    QCOMPARE(readAll(QDir(m_drive).filePath(QStringLiteral("2009-7-23 的日程表.txt"))),
+    QVERIFY(writeFile(fs, u"D:\\2009-7-23 的日程表.txt"_s, {u"起床"_s}));
+    QCOMPARE(readAll(QDir(m_drive).filePath(u"2009-7-23 的日程表.txt"_s)),
              QByteArray("\xC6\xF0\xB4\xB2\r\n"));
     // Nothing else appears beside it (no temporary files left behind).
     QCOMPARE(QDir(m_drive).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 1);
 }
 
-void TestDiskFileSystem::homeFolderWhenUnset() {
+void DiskFileSystemTest::homeFolderWhenUnset() {
     const QByteArray home = qgetenv("HOME");
     qunsetenv("MORVELA_DRIVE_D");
     qputenv("HOME", m_temp->path().toLocal8Bit());
     const QString folder = DiskFileSystem::outputFolder();
     qputenv("HOME", home);
 #ifdef Q_OS_WIN
-    QCOMPARE(folder, QStringLiteral("D:/")); // drive D whatever the environment says
+    QCOMPARE(folder, u"D:/"_s); // drive D whatever the environment says
 #else
-    QCOMPARE(QDir::cleanPath(folder), QDir::cleanPath(m_temp->path() + QStringLiteral("/D")));
+    QCOMPARE(QDir::cleanPath(folder), QDir::cleanPath(m_temp->path() + u"/D"_s));
 #endif
 }
 
-void TestDiskFileSystem::replacesAnEarlierFile() {
+void DiskFileSystemTest::replacesAnEarlierFile() {
     DiskFileSystem fs;
-    const QString logical = QStringLiteral("D:\\本机IP地址及计算机名.txt");
-    QVERIFY(writeFile(fs, logical, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
-    QVERIFY(writeFile(fs, logical, {QStringLiteral("x")}));
+    const QString logical = u"D:\\本机IP地址及计算机名.txt"_s;
+    QVERIFY(writeFile(fs, logical, {u"1"_s, u"2"_s, u"3"_s}));
+    QVERIFY(writeFile(fs, logical, {u"x"_s}));
     QCOMPARE(readAll(DiskFileSystem::nativePath(logical)), QByteArray("x\r\n"));
 }
 
-void TestDiskFileSystem::refusesNamesNoDriveCanHold_data() {
+void DiskFileSystemTest::refusesNamesNoDriveCanHold_data() {
     QTest::addColumn<QString>("path");
-    QTest::newRow("slash date") << QStringLiteral("D:\\7/23/2009 的日程表.txt");
-    QTest::newRow("backslash") << QStringLiteral("D:\\a\\b.txt");
-    QTest::newRow("colon") << QStringLiteral("D:\\a:b.txt");
-    QTest::newRow("question mark") << QStringLiteral("D:\\a?.txt");
-    QTest::newRow("no name") << QStringLiteral("D:\\");
-    QTest::newRow("dot dot") << QStringLiteral("D:\\..");
-    QTest::newRow("another drive") << QStringLiteral("C:\\a.txt");
-    QTest::newRow("trailing blank") << QStringLiteral("D:\\a.txt ");
+    QTest::newRow("slash date") << u"D:\\7/23/2009 的日程表.txt"_s;
+    QTest::newRow("backslash") << u"D:\\a\\b.txt"_s;
+    QTest::newRow("colon") << u"D:\\a:b.txt"_s;
+    QTest::newRow("question mark") << u"D:\\a?.txt"_s;
+    QTest::newRow("no name") << u"D:\\"_s;
+    QTest::newRow("dot dot") << u"D:\\.."_s;
+    QTest::newRow("another drive") << u"C:\\a.txt"_s;
+    QTest::newRow("trailing blank") << u"D:\\a.txt "_s;
 }
 
-void TestDiskFileSystem::refusesNamesNoDriveCanHold() {
+void DiskFileSystemTest::refusesNamesNoDriveCanHold() {
     QFETCH(QString, path);
     DiskFileSystem fs;
     FileError error;
-    QVERIFY(!writeFile(fs, path, {QStringLiteral("x")}, &error));
+    QVERIFY(!writeFile(fs, path, {u"x"_s}, &error));
     QCOMPARE(error.kind, FileFailure::BadName);
     // Nothing is created outside (or inside) the folder.
     QVERIFY(!QFileInfo::exists(m_drive) || QDir(m_drive).isEmpty());
 }
 
-void TestDiskFileSystem::missingDriveIsReported() {
+void DiskFileSystemTest::missingDriveIsReported() {
 #ifdef Q_OS_WIN
     // Drive D leads nowhere: the folder Wine's drive D points at is moved aside (and put back afterwards).
     const QString target = qEnvironmentVariable("MORVELA_WINE_DRIVE_D_TARGET");
     if (target.isEmpty())
         QSKIP("needs a drive D that can be taken away (scripts/wine-test.sh)");
-    const QString away = target + QStringLiteral(".away");
+    const QString away = target + u".away"_s;
     QVERIFY(QDir().rename(target, away));
     const auto restore = qScopeGuard([&] { QDir().rename(away, target); });
 #else
     // The stand-in folder cannot be made: its parent does not exist.
-    qputenv("MORVELA_DRIVE_D", m_temp->filePath(QStringLiteral("missing/D")).toLocal8Bit());
+    qputenv("MORVELA_DRIVE_D", m_temp->filePath(u"missing/D"_s).toLocal8Bit());
 #endif
     DiskFileSystem fs;
     FileError error;
-    QVERIFY(!writeFile(fs, QStringLiteral("D:\\a.txt"), {QStringLiteral("x")}, &error));
+    QVERIFY(!writeFile(fs, u"D:\\a.txt"_s, {u"x"_s}, &error));
     QCOMPARE(error.kind, FileFailure::NoDrive);
-    QVERIFY(!QFileInfo::exists(m_temp->filePath(QStringLiteral("missing"))));
+    QVERIFY(!QFileInfo::exists(m_temp->filePath(u"missing"_s)));
 }
 
-void TestDiskFileSystem::folderInTheWayKeepsEverything() {
+void DiskFileSystemTest::folderInTheWayKeepsEverything() {
     DiskFileSystem fs;
-    const QString folder = QDir(m_drive).filePath(QStringLiteral("a.txt"));
+    const QString folder = QDir(m_drive).filePath(u"a.txt"_s);
     QVERIFY(QDir().mkpath(folder));
     FileError error;
-    QVERIFY(!writeFile(fs, QStringLiteral("D:\\a.txt"), {QStringLiteral("x")}, &error));
+    QVERIFY(!writeFile(fs, u"D:\\a.txt"_s, {u"x"_s}, &error));
     QVERIFY(error.kind != FileFailure::None);
     QVERIFY(QFileInfo(folder).isDir());
 }
 
-void TestDiskFileSystem::exportOnDisk() {
+void DiskFileSystemTest::exportOnDisk() {
     DiskFileSystem fs;
     FakeDialogs dialogs;
     dialogs.answer(DialogAnswer::Ok);
-    const QString logical = QStringLiteral("D:\\便纸条—140509.txt");
+    const QString logical = u"D:\\便纸条—140509.txt"_s;
     const ExportResult result = runExport(
         dialogs, fs,
-        ExportJob{
-            QStringLiteral("您确定要保存便纸条吗？"), [&] { return logical; },
-            [] {
-                return QStringList{QStringLiteral("2009-8-1 14:05:09 时创建的便纸条"), QString(), QString()};
-            },
-            QStringLiteral("便纸条已成功保存到D盘根目录！")});
+        ExportJob{u"您确定要保存便纸条吗？"_s, [&] { return logical; },
+                  [] {
+                      return QStringList{u"2009-8-1 14:05:09 时创建的便纸条"_s, QString(), QString()};
+                  },
+                  u"便纸条已成功保存到D盘根目录！"_s});
     QCOMPARE(result, ExportResult::Written);
     QCOMPARE(
-        readAll(QDir(m_drive).filePath(QStringLiteral("便纸条—140509.txt"))),
+        readAll(QDir(m_drive).filePath(u"便纸条—140509.txt"_s)),
         QByteArray("2009-8-1 14:05:09 \xCA\xB1\xB4\xB4\xBD\xA8\xB5\xC4\xB1\xE3\xD6\xBD\xCC\xF5\r\n\r\n\r\n"));
-    QCOMPARE(dialogs.messages(), QStringList{QStringLiteral("便纸条已成功保存到D盘根目录！")});
+    QCOMPARE(dialogs.messages(), QStringList{u"便纸条已成功保存到D盘根目录！"_s});
 }
 
-void TestDiskFileSystem::writeRefusedAtCloseKeepsEarlierFile() {
+void DiskFileSystemTest::writeRefusedAtCloseKeepsEarlierFile() {
 #ifdef Q_OS_LINUX
     DiskFileSystem fs;
-    const QString logical = QStringLiteral("D:\\本机IP地址及计算机名.txt");
-    QVERIFY(writeFile(fs, logical, {QStringLiteral("earlier")}));
+    const QString logical = u"D:\\本机IP地址及计算机名.txt"_s;
+    QVERIFY(writeFile(fs, logical, {u"earlier"_s}));
 
     // A disk that takes no more than 16 bytes of a file: the short lines wait in the file's buffer, and
     // the disk refuses them only when the file is closed (as a full disk does).
@@ -301,21 +300,20 @@ void TestDiskFileSystem::writeRefusedAtCloseKeepsEarlierFile() {
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     FakeDialogs dialogs;
     dialogs.answer(DialogAnswer::Ok);
-    const ExportResult result =
-        runExport(dialogs, fs,
-                  ExportJob{QStringLiteral("您确定要保存数据吗？"), [&] { return logical; },
-                            [] {
-                                return QStringList{QStringLiteral("本机IP地址为：192.168.1.10"),
-                                                   QStringLiteral("计算机名为：OFFICE-PC")};
-                            },
-                            QStringLiteral("资料已成功保存到D盘根目录！")});
+    const ExportResult result = runExport(
+        dialogs, fs,
+        ExportJob{u"您确定要保存数据吗？"_s, [&] { return logical; },
+                  [] {
+                      return QStringList{u"本机IP地址为：192.168.1.10"_s, u"计算机名为：OFFICE-PC"_s};
+                  },
+                  u"资料已成功保存到D盘根目录！"_s});
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, SIG_DFL);
 
     QCOMPARE(result, ExportResult::Failed);
-    QVERIFY2(dialogs.messages().value(0).startsWith(QStringLiteral("保存失败！")),
+    QVERIFY2(dialogs.messages().value(0).startsWith(u"保存失败！"_s),
              qPrintable(dialogs.messages().value(0)));
-    QVERIFY2(dialogs.messages().value(0).contains(QStringLiteral("文件超出了系统允许的大小。")),
+    QVERIFY2(dialogs.messages().value(0).contains(u"文件超出了系统允许的大小。"_s),
              qPrintable(dialogs.messages().value(0)));
     QCOMPARE(readAll(DiskFileSystem::nativePath(logical)), QByteArray("earlier\r\n"));
     QCOMPARE(QDir(m_drive).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 1);
@@ -327,7 +325,7 @@ void TestDiskFileSystem::writeRefusedAtCloseKeepsEarlierFile() {
 // A file-size limit (ulimit -f), in a child process that ignores SIGXFSZ the way main() does: the write
 // that goes beyond the limit fails, the export names the file in its warning, and the earlier file stays.
 // Without ignoring the signal the same export ends the process.
-void TestDiskFileSystem::fileSizeLimitFailsLikeAnyWrite_data() {
+void DiskFileSystemTest::fileSizeLimitFailsLikeAnyWrite_data() {
     QTest::addColumn<bool>("ignored");
     QTest::addColumn<int>("lineLength");
     QTest::newRow("short lines, refused when the file is closed") << true << 40;
@@ -335,12 +333,12 @@ void TestDiskFileSystem::fileSizeLimitFailsLikeAnyWrite_data() {
     QTest::newRow("the signal not ignored") << false << 100000;
 }
 
-void TestDiskFileSystem::fileSizeLimitFailsLikeAnyWrite() {
+void DiskFileSystemTest::fileSizeLimitFailsLikeAnyWrite() {
 #ifdef Q_OS_LINUX
     QFETCH(bool, ignored);
     QFETCH(int, lineLength);
     DiskFileSystem fs;
-    QVERIFY(writeFile(fs, hostFile, {QStringLiteral("earlier")}));
+    QVERIFY(writeFile(fs, hostFile, {u"earlier"_s}));
 
     const ChildRun run = inChild([&] {
         if (ignored)
@@ -350,7 +348,7 @@ void TestDiskFileSystem::fileSizeLimitFailsLikeAnyWrite() {
         limit.rlim_cur = 16;
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
             _exit(CannotTry);
-        return exportHostIdentity(fs, {QString(lineLength, QLatin1Char('x')), QStringLiteral("y")})
+        return exportHostIdentity(fs, {QString(lineLength, QLatin1Char('x')), u"y"_s})
             .join(QLatin1Char('\n'))
             .toUtf8();
     });
@@ -360,10 +358,9 @@ void TestDiskFileSystem::fileSizeLimitFailsLikeAnyWrite() {
     } else {
         QVERIFY2(WIFEXITED(run.status) && WEXITSTATUS(run.status) == 0, "the child did not end normally");
         const QString shown = QString::fromUtf8(run.output);
-        QVERIFY2(
-            shown.startsWith(QStringLiteral("保存失败！文件“D:\\本机IP地址及计算机名.txt”未能写入：\r\n")),
-            qPrintable(shown));
-        QVERIFY(!shown.contains(QStringLiteral("已成功保存")));
+        QVERIFY2(shown.startsWith(u"保存失败！文件“D:\\本机IP地址及计算机名.txt”未能写入：\r\n"_s),
+                 qPrintable(shown));
+        QVERIFY(!shown.contains(u"已成功保存"_s));
     }
     QCOMPARE(readAll(DiskFileSystem::nativePath(hostFile)), QByteArray("earlier\r\n"));
     QCOMPARE(QDir(m_drive).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 1);
@@ -373,7 +370,7 @@ void TestDiskFileSystem::fileSizeLimitFailsLikeAnyWrite() {
 }
 
 // What each errno a failed open, write or close leaves means, by the meaning of the code.
-void TestDiskFileSystem::errnoMeansReason_data() {
+void DiskFileSystemTest::errnoMeansReason_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<FileFailure>("kind");
     QTest::newRow("EACCES, permission denied") << int(EACCES) << FileFailure::NoPermission;
@@ -393,7 +390,7 @@ void TestDiskFileSystem::errnoMeansReason_data() {
     QTest::newRow("no code") << 0 << FileFailure::Other;
 }
 
-void TestDiskFileSystem::errnoMeansReason() {
+void DiskFileSystemTest::errnoMeansReason() {
     QFETCH(int, code);
     QFETCH(FileFailure, kind);
     QCOMPARE(DiskFileSystem::failureFromErrno(code), kind);
@@ -401,10 +398,10 @@ void TestDiskFileSystem::errnoMeansReason() {
 
 // A folder the user may not write into, on the real disk. Root writes anywhere, so as root the export
 // runs in a child process that has become the unprivileged user "nobody".
-void TestDiskFileSystem::permissionDeniedOnDisk() {
+void DiskFileSystemTest::permissionDeniedOnDisk() {
 #ifdef Q_OS_LINUX
     DiskFileSystem fs;
-    QVERIFY(writeFile(fs, hostFile, {QStringLiteral("earlier")}));
+    QVERIFY(writeFile(fs, hostFile, {u"earlier"_s}));
     QVERIFY(QFile::setPermissions(m_temp->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                       QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                                       QFileDevice::ExeOther));
@@ -419,9 +416,8 @@ void TestDiskFileSystem::permissionDeniedOnDisk() {
     if (WIFEXITED(run.status) && WEXITSTATUS(run.status) == CannotTry)
         QSKIP("cannot become an unprivileged user here");
     QVERIFY(WIFEXITED(run.status) && WEXITSTATUS(run.status) == 0);
-    QCOMPARE(QString::fromUtf8(run.output),
-             QStringLiteral("保存失败！文件“D:\\本机IP地址及计算机名.txt”未能写入：\r\n"
-                            "没有写入该文件的权限，或D盘是只读的。"));
+    QCOMPARE(QString::fromUtf8(run.output), u"保存失败！文件“D:\\本机IP地址及计算机名.txt”未能写入：\r\n"
+                                            "没有写入该文件的权限，或D盘是只读的。"_s);
     QCOMPARE(readAll(DiskFileSystem::nativePath(hostFile)), QByteArray("earlier\r\n"));
 #else
     QSKIP("needs POSIX permissions");
@@ -430,10 +426,10 @@ void TestDiskFileSystem::permissionDeniedOnDisk() {
 
 // A read-only medium, on the real disk: the folder bound read-only onto itself in a mount namespace of
 // the child's own (permission bits do not stop root; a read-only mount does).
-void TestDiskFileSystem::readOnlyDriveOnDisk() {
+void DiskFileSystemTest::readOnlyDriveOnDisk() {
 #ifdef Q_OS_LINUX
     DiskFileSystem fs;
-    QVERIFY(writeFile(fs, hostFile, {QStringLiteral("earlier")}));
+    QVERIFY(writeFile(fs, hostFile, {u"earlier"_s}));
     const QByteArray folder = QFile::encodeName(m_drive);
     const ChildRun run = inChild([&] {
         if (!makeReadOnly(folder))
@@ -443,9 +439,8 @@ void TestDiskFileSystem::readOnlyDriveOnDisk() {
     if (WIFEXITED(run.status) && WEXITSTATUS(run.status) == CannotTry)
         QSKIP("this machine allows no mount namespace (the errno table above still checks EROFS)");
     QVERIFY(WIFEXITED(run.status) && WEXITSTATUS(run.status) == 0);
-    QCOMPARE(QString::fromUtf8(run.output),
-             QStringLiteral("保存失败！文件“D:\\本机IP地址及计算机名.txt”未能写入：\r\n"
-                            "没有写入该文件的权限，或D盘是只读的。"));
+    QCOMPARE(QString::fromUtf8(run.output), u"保存失败！文件“D:\\本机IP地址及计算机名.txt”未能写入：\r\n"
+                                            "没有写入该文件的权限，或D盘是只读的。"_s);
     QCOMPARE(readAll(DiskFileSystem::nativePath(hostFile)), QByteArray("earlier\r\n"));
 #else
     QSKIP("needs Linux mount namespaces");
@@ -453,22 +448,22 @@ void TestDiskFileSystem::readOnlyDriveOnDisk() {
 }
 
 // A name longer than the file system takes (255 bytes): refused for root too.
-void TestDiskFileSystem::nameTooLongOnDisk() {
+void DiskFileSystemTest::nameTooLongOnDisk() {
 #ifndef Q_OS_LINUX
     QSKIP("the errno of a long name is Linux's");
 #endif
     DiskFileSystem fs;
     FakeDialogs dialogs;
     dialogs.answer(DialogAnswer::Ok);
-    const QString logical = QStringLiteral("D:\\") + QString(300, QLatin1Char('n')) + QStringLiteral(".txt");
+    const QString logical = u"D:\\"_s + QString(300, QLatin1Char('n')) + u".txt"_s;
     const ExportResult result =
         runExport(dialogs, fs,
-                  ExportJob{QStringLiteral("您确定要保存数据吗？"), [&] { return logical; },
-                            [] { return hostLines; }, QStringLiteral("资料已成功保存到D盘根目录！")});
+                  ExportJob{u"您确定要保存数据吗？"_s, [&] { return logical; }, [] { return hostLines; },
+                            u"资料已成功保存到D盘根目录！"_s});
     QCOMPARE(result, ExportResult::Failed);
-    QCOMPARE(dialogs.messages(), QStringList{QStringLiteral("保存失败！文件“") + logical +
-                                             QStringLiteral("”未能写入：\r\n文件名不能用于D盘上的文件。")});
+    QCOMPARE(dialogs.messages(),
+             QStringList{u"保存失败！文件“"_s + logical + u"”未能写入：\r\n文件名不能用于D盘上的文件。"_s});
 }
 
-QTEST_GUILESS_MAIN(TestDiskFileSystem)
+QTEST_GUILESS_MAIN(DiskFileSystemTest)
 #include "tst_diskfilesystem.moc"

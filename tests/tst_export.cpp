@@ -6,14 +6,15 @@
 #include <QtTest>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
 
 namespace {
-const QString Path = QStringLiteral("D:\\本机IP地址及计算机名.txt");
-const QString Question = QStringLiteral("您确定要保存数据吗？");
-const QString Success = QStringLiteral("资料已成功保存到D盘根目录！");
+const QString Path = u"D:\\本机IP地址及计算机名.txt"_s;
+const QString Question = u"您确定要保存数据吗？"_s;
+const QString Success = u"资料已成功保存到D盘根目录！"_s;
 } // namespace
 
-class TestExport : public QObject {
+class ExportTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void writesInOrder();
@@ -26,22 +27,21 @@ private Q_SLOTS:
 
 private:
     // An export that logs when its callbacks run, into the same log the file system writes.
-    ExportJob job(MemoryFileSystem &files, QStringList &events,
-                  QStringList lines = {QStringLiteral("a"), QStringLiteral("b")}) {
+    ExportJob job(MemoryFileSystem &files, QStringList &events, QStringList lines = {u"a"_s, u"b"_s}) {
         return ExportJob{Question,
                          [&events, &files] {
-                             events << QStringLiteral("prepare") << files.log();
+                             events << u"prepare"_s << files.log();
                              return Path;
                          },
                          [&events, &files, lines] {
-                             events << QStringLiteral("lines") << files.log();
+                             events << u"lines"_s << files.log();
                              return lines;
                          },
                          Success};
     }
 };
 
-void TestExport::writesInOrder() {
+void ExportTest::writesInOrder() {
     FakeDialogs dialogs;
     MemoryFileSystem files;
     QStringList events;
@@ -50,10 +50,9 @@ void TestExport::writesInOrder() {
     QCOMPARE(runExport(dialogs, files, job(files, events)), ExportResult::Written);
 
     // The path is asked for before anything is created; the lines once the file is open.
-    QCOMPARE(events, (QStringList{QStringLiteral("prepare"), QStringLiteral("lines"),
-                                  QStringLiteral("create ") + Path}));
-    QCOMPARE(files.log(), (QStringList{QStringLiteral("create ") + Path, QStringLiteral("write 1"),
-                                       QStringLiteral("write 2"), QStringLiteral("commit ") + Path}));
+    QCOMPARE(events, (QStringList{u"prepare"_s, u"lines"_s, u"create "_s + Path}));
+    QCOMPARE(files.log(),
+             (QStringList{u"create "_s + Path, u"write 1"_s, u"write 2"_s, u"commit "_s + Path}));
     QCOMPARE(files.bytes(Path), QByteArray("a\r\nb\r\n"));
     QCOMPARE(dialogs.shown().size(), 2);
     QCOMPARE(dialogs.shown()[0].kind, FakeDialogs::Kind::Confirm);
@@ -64,13 +63,13 @@ void TestExport::writesInOrder() {
     QCOMPARE(dialogs.shown()[1].icon, InfoIcon::Information);
 }
 
-void TestExport::cancelDoesNothing_data() {
+void ExportTest::cancelDoesNothing_data() {
     QTest::addColumn<DialogAnswer>("answer");
     QTest::newRow("cancel") << DialogAnswer::Cancel;
     QTest::newRow("no answer") << DialogAnswer::NoAnswer;
 }
 
-void TestExport::cancelDoesNothing() {
+void ExportTest::cancelDoesNothing() {
     QFETCH(DialogAnswer, answer);
     FakeDialogs dialogs;
     MemoryFileSystem files;
@@ -85,23 +84,21 @@ void TestExport::cancelDoesNothing() {
     QCOMPARE(dialogs.prompts(), QStringList{Question});
 }
 
-void TestExport::failureKeepsEarlierFile_data() {
+void ExportTest::failureKeepsEarlierFile_data() {
     QTest::addColumn<MemoryFileSystem::FailAt>("step");
     QTest::addColumn<int>("writeNumber");
     QTest::addColumn<QStringList>("log");
-    const QString create = QStringLiteral("create ") + Path;
+    const QString create = u"create "_s + Path;
     QTest::newRow("open") << MemoryFileSystem::FailAt::Create << 1 << QStringList{create};
-    QTest::newRow("first write") << MemoryFileSystem::FailAt::Write << 1
-                                 << QStringList{create, QStringLiteral("write 1")};
+    QTest::newRow("first write") << MemoryFileSystem::FailAt::Write << 1 << QStringList{create, u"write 1"_s};
     QTest::newRow("second write: no further line")
-        << MemoryFileSystem::FailAt::Write << 2
-        << QStringList{create, QStringLiteral("write 1"), QStringLiteral("write 2")};
+        << MemoryFileSystem::FailAt::Write << 2 << QStringList{create, u"write 1"_s, u"write 2"_s};
     QTest::newRow("close") << MemoryFileSystem::FailAt::Commit << 1
-                           << QStringList{create, QStringLiteral("write 1"), QStringLiteral("write 2"),
-                                          QStringLiteral("write 3"), QStringLiteral("commit ") + Path};
+                           << QStringList{create, u"write 1"_s, u"write 2"_s, u"write 3"_s,
+                                          u"commit "_s + Path};
 }
 
-void TestExport::failureKeepsEarlierFile() {
+void ExportTest::failureKeepsEarlierFile() {
     QFETCH(MemoryFileSystem::FailAt, step);
     QFETCH(int, writeNumber);
     QFETCH(QStringList, log);
@@ -112,8 +109,7 @@ void TestExport::failureKeepsEarlierFile() {
     QStringList events;
     dialogs.answer(DialogAnswer::Ok);
 
-    const ExportResult result = runExport(
-        dialogs, files, job(files, events, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+    const ExportResult result = runExport(dialogs, files, job(files, events, {u"1"_s, u"2"_s, u"3"_s}));
 
     QCOMPARE(result, ExportResult::Failed);
     QCOMPARE(files.log(), log);
@@ -126,18 +122,18 @@ void TestExport::failureKeepsEarlierFile() {
     QVERIFY2(warning.prompt.contains(Path), qPrintable(warning.prompt));
 }
 
-void TestExport::warningNamesTheReason_data() {
+void ExportTest::warningNamesTheReason_data() {
     QTest::addColumn<FileFailure>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("no drive") << FileFailure::NoDrive << QStringLiteral("找不到D盘");
-    QTest::newRow("no permission") << FileFailure::NoPermission << QStringLiteral("没有写入该文件的权限");
-    QTest::newRow("disk full") << FileFailure::DiskFull << QStringLiteral("空间不足");
-    QTest::newRow("too large") << FileFailure::TooLarge << QStringLiteral("超出了系统允许的大小");
-    QTest::newRow("bad name") << FileFailure::BadName << QStringLiteral("文件名");
-    QTest::newRow("other") << FileFailure::Other << QStringLiteral("写入文件时出错");
+    QTest::newRow("no drive") << FileFailure::NoDrive << u"找不到D盘"_s;
+    QTest::newRow("no permission") << FileFailure::NoPermission << u"没有写入该文件的权限"_s;
+    QTest::newRow("disk full") << FileFailure::DiskFull << u"空间不足"_s;
+    QTest::newRow("too large") << FileFailure::TooLarge << u"超出了系统允许的大小"_s;
+    QTest::newRow("bad name") << FileFailure::BadName << u"文件名"_s;
+    QTest::newRow("other") << FileFailure::Other << u"写入文件时出错"_s;
 }
 
-void TestExport::warningNamesTheReason() {
+void ExportTest::warningNamesTheReason() {
     QFETCH(FileFailure, kind);
     QFETCH(QString, reason);
     FakeDialogs dialogs;
@@ -147,9 +143,9 @@ void TestExport::warningNamesTheReason() {
     dialogs.answer(DialogAnswer::Ok);
     runExport(dialogs, files, job(files, events));
     const QString prompt = dialogs.messages().value(0);
-    QVERIFY2(prompt.startsWith(QStringLiteral("保存失败！")), qPrintable(prompt));
+    QVERIFY2(prompt.startsWith(u"保存失败！"_s), qPrintable(prompt));
     QVERIFY2(prompt.contains(reason), qPrintable(prompt));
 }
 
-QTEST_GUILESS_MAIN(TestExport)
+QTEST_GUILESS_MAIN(ExportTest)
 #include "tst_export.moc"

@@ -1,11 +1,10 @@
-#include "app/MainWindow.h"
-#include "hostinfo/HostIdentityFile.h"
-#include "platform/NetworkHostIdentity.h"
-#include "support/TestHelpers.h"
-
 #include "common/TextFileWriter.h"
-#include "platform/fakes/FakePlatform.h"
+#include "hostinfo/HostIdentityFile.h"
+#include "hostinfo/HostInfoPage.h"
+#include "platform/NetworkHostIdentity.h"
 #include "platform/fakes/MemoryFileSystem.h"
+#include "support/TestHelpers.h"
+#include "support/WindowFixture.h"
 
 #include <QHostAddress>
 #include <QHostInfo>
@@ -15,6 +14,7 @@
 
 using namespace morvela;
 using namespace Qt::StringLiterals;
+using morvela::test::WindowFixture;
 
 namespace {
 
@@ -36,19 +36,19 @@ const QString FilePath = u"D:\\本机IP地址及计算机名.txt"_s;
 
 // The page of the real window with its two boxes and two buttons.
 struct Page {
-    FakePlatform p;
-    MainWindow w{p.services};
-    QLineEdit *ip = w.findChild<QLineEdit *>(u"ip"_s);
-    QLineEdit *cname = w.findChild<QLineEdit *>(u"cname"_s);
-    QPushButton *fetch = w.findChild<QPushButton *>(u"Command28"_s);
-    QPushButton *save = w.findChild<QPushButton *>(u"Command29"_s);
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QLineEdit *ip = f.find<QLineEdit>(hostinfopage::AddressBox);
+    QLineEdit *cname = f.find<QLineEdit>(hostinfopage::NameBox);
+    QPushButton *fetch = f.find<QPushButton>(hostinfopage::FetchButton);
+    QPushButton *save = f.find<QPushButton>(hostinfopage::SaveButton);
 
     bool ready() const { return ip && cname && fetch && save; }
 };
 
 } // namespace
 
-class TestHostInfo : public QObject {
+class HostInfoTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void addressChoice_data();
@@ -72,7 +72,7 @@ private Q_SLOTS:
     void saveThatCannotWriteWarns();
 };
 
-void TestHostInfo::addressChoice_data() {
+void HostInfoTest::addressChoice_data() {
     QTest::addColumn<QList<InterfaceAddresses>>("interfaces");
     QTest::addColumn<QString>("expected");
 
@@ -123,19 +123,19 @@ void TestHostInfo::addressChoice_data() {
         << QList<InterfaceAddresses>{iface(Down, {"192.168.1.10", "2001:db8::1"})} << u"127.0.0.1"_s;
 }
 
-void TestHostInfo::addressChoice() {
+void HostInfoTest::addressChoice() {
     QFETCH(QList<InterfaceAddresses>, interfaces);
     QFETCH(QString, expected);
     QCOMPARE(chooseLocalAddress(interfaces), expected);
 }
 
-void TestHostInfo::ipv6TextHasNoScope() {
-    QHostAddress linkLocal(QStringLiteral("fe80::1"));
-    linkLocal.setScopeId(QStringLiteral("eth0"));
-    QCOMPARE(chooseLocalAddress({InterfaceAddresses{Active, {linkLocal}}}), QStringLiteral("fe80::1"));
+void HostInfoTest::ipv6TextHasNoScope() {
+    QHostAddress linkLocal(u"fe80::1"_s);
+    linkLocal.setScopeId(u"eth0"_s);
+    QCOMPARE(chooseLocalAddress({InterfaceAddresses{Active, {linkLocal}}}), u"fe80::1"_s);
 }
 
-void TestHostInfo::realSourceGivesAnAddressAndTheHostName() {
+void HostInfoTest::realSourceGivesAnAddressAndTheHostName() {
     NetworkHostIdentity source;
     const std::optional<QString> address = source.localIP();
     QVERIFY(address.has_value());
@@ -149,7 +149,7 @@ void TestHostInfo::realSourceGivesAnAddressAndTheHostName() {
         QCOMPARE(name, std::optional<QString>(QHostInfo::localHostName()));
 }
 
-void TestHostInfo::fileLines_data() {
+void HostInfoTest::fileLines_data() {
     QTest::addColumn<QString>("ip");
     QTest::addColumn<QString>("cname");
     QTest::addColumn<QStringList>("lines");
@@ -163,20 +163,19 @@ void TestHostInfo::fileLines_data() {
         << QStringList{u"本机IP地址为： 10.0.0.1 "_s, u"计算机名为：我的电脑"_s};
 }
 
-void TestHostInfo::fileLines() {
+void HostInfoTest::fileLines() {
     QFETCH(QString, ip);
     QFETCH(QString, cname);
     QFETCH(QStringList, lines);
     QCOMPARE(hostIdentityFileLines(ip, cname), lines);
-    QCOMPARE(hostIdentityFilePath(), QStringLiteral("D:\\本机IP地址及计算机名.txt"));
+    QCOMPARE(hostIdentityFilePath(), u"D:\\本机IP地址及计算机名.txt"_s);
 }
 
-void TestHostInfo::fileBytesAreGbkWithCrLf() {
+void HostInfoTest::fileBytesAreGbkWithCrLf() {
     MemoryFileSystem files;
     TextFileWriter writer(files);
     QVERIFY(writer.open(hostIdentityFilePath()));
-    for (const QString &line :
-         hostIdentityFileLines(QStringLiteral("192.168.1.10"), QStringLiteral("OFFICE-PC")))
+    for (const QString &line : hostIdentityFileLines(u"192.168.1.10"_s, u"OFFICE-PC"_s))
         QVERIFY(writer.writeLine(line));
     QVERIFY(writer.close());
 
@@ -185,10 +184,10 @@ void TestHostInfo::fileBytesAreGbkWithCrLf() {
                                                " 31 39 32 2E 31 36 38 2E 31 2E 31 30 0D 0A"
                                                " BC C6 CB E3 BB FA C3 FB CE AA A3 BA"
                                                " 4F 46 46 49 43 45 2D 50 43 0D 0A");
-    QCOMPARE(files.bytes(QStringLiteral("D:\\本机IP地址及计算机名.txt")), expected);
+    QCOMPARE(files.bytes(u"D:\\本机IP地址及计算机名.txt"_s), expected);
 }
 
-void TestHostInfo::fetchFillsBothBoxes() {
+void HostInfoTest::fetchFillsBothBoxes() {
     Page page;
     QVERIFY(page.ready());
     QCOMPARE(page.ip->text(), QString());
@@ -203,7 +202,7 @@ void TestHostInfo::fetchFillsBothBoxes() {
     QVERIFY(page.p.files.log().isEmpty());
 }
 
-void TestHostInfo::fetchReplacesTypedText() {
+void HostInfoTest::fetchReplacesTypedText() {
     Page page;
     QVERIFY(page.ready());
     page.fetch->click();
@@ -217,7 +216,7 @@ void TestHostInfo::fetchReplacesTypedText() {
     QCOMPARE(page.p.host.ipReads, 2);
 }
 
-void TestHostInfo::failingReadKeepsItsBox_data() {
+void HostInfoTest::failingReadKeepsItsBox_data() {
     QTest::addColumn<bool>("ipFails");
     QTest::addColumn<bool>("nameFails");
     QTest::newRow("address fails") << true << false;
@@ -225,7 +224,7 @@ void TestHostInfo::failingReadKeepsItsBox_data() {
     QTest::newRow("both fail") << true << true;
 }
 
-void TestHostInfo::failingReadKeepsItsBox() {
+void HostInfoTest::failingReadKeepsItsBox() {
     QFETCH(bool, ipFails);
     QFETCH(bool, nameFails);
     Page page;
@@ -246,7 +245,7 @@ void TestHostInfo::failingReadKeepsItsBox() {
     QVERIFY(page.p.dialogs.shown().isEmpty());
 }
 
-void TestHostInfo::saveCancelledRefreshesNothingWritesNothing() {
+void HostInfoTest::saveCancelledRefreshesNothingWritesNothing() {
     Page page;
     QVERIFY(page.ready());
     page.ip->setText(u"typed address"_s);
@@ -264,7 +263,7 @@ void TestHostInfo::saveCancelledRefreshesNothingWritesNothing() {
     QCOMPARE(page.p.files.bytes(FilePath), QByteArray("earlier"));
 }
 
-void TestHostInfo::saveFillsBoxesAfreshAndWritesThem() {
+void HostInfoTest::saveFillsBoxesAfreshAndWritesThem() {
     Page page;
     QVERIFY(page.ready());
     page.ip->setText(u"typed address"_s); // replaced before the file is written
@@ -288,7 +287,7 @@ void TestHostInfo::saveFillsBoxesAfreshAndWritesThem() {
     QCOMPARE(shown.at(1).icon, InfoIcon::Information);
 }
 
-void TestHostInfo::saveWithFailingReadWritesTheTypedText() {
+void HostInfoTest::saveWithFailingReadWritesTheTypedText() {
     Page page;
     QVERIFY(page.ready());
     page.ip->setText(u"10.9.8.7"_s);
@@ -304,7 +303,7 @@ void TestHostInfo::saveWithFailingReadWritesTheTypedText() {
     QCOMPARE(page.p.dialogs.messages(), QStringList{u"资料已成功保存到D盘根目录！"_s});
 }
 
-void TestHostInfo::saveTwiceOverwrites() {
+void HostInfoTest::saveTwiceOverwrites() {
     Page page;
     QVERIFY(page.ready());
     page.p.dialogs.answer({DialogAnswer::Ok, DialogAnswer::Ok});
@@ -318,7 +317,7 @@ void TestHostInfo::saveTwiceOverwrites() {
              test::gbkLines({u"本机IP地址为：10.0.0.2"_s, u"计算机名为：其他电脑"_s}));
 }
 
-void TestHostInfo::saveThatCannotWriteWarns() {
+void HostInfoTest::saveThatCannotWriteWarns() {
     Page page;
     QVERIFY(page.ready());
     page.p.files.failAt(MemoryFileSystem::FailAt::Create, FileFailure::NoDrive);
@@ -335,5 +334,5 @@ void TestHostInfo::saveThatCannotWriteWarns() {
     QVERIFY(shown.at(1).prompt != u"资料已成功保存到D盘根目录！"_s);
 }
 
-QTEST_MAIN(TestHostInfo)
+QTEST_MAIN(HostInfoTest)
 #include "tst_hostinfo.moc"

@@ -2,7 +2,6 @@
 // hides itself, the focus goes on to what the user works with next, not round the window to the tabs;
 // and the note box lets Tab and Shift+Tab move on, as the system's multi-line box does.
 
-#include "support/UserActions.h"
 #include "support/WindowFixture.h"
 
 #include <QApplication>
@@ -23,7 +22,7 @@ void focusOn(WindowFixture &f, QWidget *control) {
     f.window.show();
     QApplication::setActiveWindow(&f.window);
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
-    bringUp(control->parentWidget());
+    QVERIFY(f.selectPageOf(control));
     control->setFocus(Qt::TabFocusReason);
     QCOMPARE(QApplication::focusWidget(), control);
 }

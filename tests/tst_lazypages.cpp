@@ -1,8 +1,8 @@
 // The window as the program opens it: each page's controls made when the page is first shown. The user
 // must not be able to tell: every control, its starting state, the keyboard order and the handlers are
-// the same as in a window built all at once.
-#include "app/MainWindow.h"
-#include "platform/fakes/FakePlatform.h"
+// the same as in a window whose pages were all built before it was shown.
+#include "solvers/QuadraticPage.h"
+#include "support/WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -12,36 +12,21 @@
 #include <QtTest>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
+using morvela::test::WindowFixture;
 
 namespace {
 
-const QStringList Pages{
-    u"WelcomePage"_qs,      u"SchedulePage"_qs,  u"DateQueryPage"_qs,  u"MailPage"_qs,   u"StickyNotePage"_qs,
-    u"LinearSystemPage"_qs, u"QuadraticPage"_qs, u"VerbLookupPage"_qs, u"RebatePage"_qs, u"HostInfoPage"_qs};
-
-// Opens a page by selecting, from the outside in, the tabs that lead to it, as a user clicks them.
-bool open(MainWindow &w, const QString &pageName) {
-    const bool tools = Pages.indexOf(pageName) >= 5;
-    auto *outer = w.findChild<QTabWidget *>(u"SSTab2"_qs);
-    outer->setCurrentIndex(tools ? 1 : 0);
-    auto *inner = w.findChild<QTabWidget *>(tools ? u"SSTab3"_qs : u"SSTab1"_qs);
-    if (!inner)
-        return false;
-    for (int i = 0; i < inner->count(); ++i) {
-        if (inner->widget(i)->objectName() == pageName) {
-            inner->setCurrentIndex(i);
-            return true;
-        }
-    }
-    return false;
-}
+const QStringList Pages{u"WelcomePage"_s,    u"SchedulePage"_s,     u"DateQueryPage"_s, u"MailPage"_s,
+                        u"StickyNotePage"_s, u"LinearSystemPage"_s, u"QuadraticPage"_s, u"VerbLookupPage"_s,
+                        u"RebatePage"_s,     u"HostInfoPage"_s};
 
 // Everything a user (or a screen reader) can learn about the named controls of a window, one line each.
 QStringList describe(const MainWindow &w) {
     QStringList lines;
     const QList<QWidget *> widgets = w.findChildren<QWidget *>();
     for (QWidget *c : widgets) {
-        if (c->objectName().isEmpty() || c->objectName().startsWith(u"qt_"_qs))
+        if (c->objectName().isEmpty() || c->objectName().startsWith(u"qt_"_s))
             continue;
         QString text;
         if (auto *b = qobject_cast<QAbstractButton *>(c))
@@ -53,8 +38,7 @@ QStringList describe(const MainWindow &w) {
         else if (auto *l = qobject_cast<QLabel *>(c))
             text = l->text();
         const QRect g = c->geometry();
-        lines << QStringLiteral(
-                     "%1 %2 %3,%4 %5x%6 hidden=%7 enabled=%8 [%9] tip=[%10] font=%11 acc=[%12] parent=%13")
+        lines << u"%1 %2 %3,%4 %5x%6 hidden=%7 enabled=%8 [%9] tip=[%10] font=%11 acc=[%12] parent=%13"_s
                      .arg(c->objectName(), QString::fromLatin1(c->metaObject()->className()))
                      .arg(g.x())
                      .arg(g.y())
@@ -72,7 +56,7 @@ QStringList describe(const MainWindow &w) {
 // The keyboard order: the named focusable controls in the order Tab visits them, from SSTab2 round.
 QStringList focusChain(const MainWindow &w) {
     QStringList names;
-    QWidget *start = w.findChild<QWidget *>(u"SSTab2"_qs);
+    QWidget *start = w.findChild<QWidget *>(u"SSTab2"_s);
     QWidget *current = start;
     do {
         if (!current->objectName().isEmpty() && current->focusPolicy() & Qt::TabFocus)
@@ -84,7 +68,7 @@ QStringList focusChain(const MainWindow &w) {
 
 } // namespace
 
-class TestLazyPages : public QObject {
+class LazyPagesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void opensWithOnlyTheFirstPageBuilt();
@@ -93,50 +77,58 @@ private Q_SLOTS:
     void handlersAreAttachedOnceWhenThePageIsBuilt();
 };
 
-void TestLazyPages::opensWithOnlyTheFirstPageBuilt() {
-    FakePlatform p;
-    MainWindow w(p.services, nullptr, PageBuilding::WhenShown);
+void LazyPagesTest::opensWithOnlyTheFirstPageBuilt() {
+    WindowFixture f(WindowFixture::Pages::BuiltWhenShown);
+    MainWindow &w = f.window;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QVERIFY(w.isPageBuilt(u"WelcomePage"_qs));
-    QVERIFY(w.findChild<QLabel *>(u"Image1"_qs));
-    QVERIFY(w.findChild<QWidget *>(u"StatusBar1"_qs));
+    QVERIFY(w.isPageBuilt(u"WelcomePage"_s));
+    QVERIFY(f.find<QLabel>(u"Image1"_s));
+    QVERIFY(f.find<QWidget>(u"StatusBar1"_s));
     for (const QString &page : Pages.mid(1))
         QVERIFY2(!w.isPageBuilt(page), qPrintable(page));
-    QVERIFY(!w.findChild<QWidget *>(u"ks"_qs));
-    QVERIFY(!w.findChild<QWidget *>(u"SSTab3"_qs)); // lies on the "实用工具" page, not opened yet
+    QVERIFY(!f.find<QWidget>(u"ks"_s));
+    QVERIFY(!f.find<QWidget>(u"SSTab3"_s)); // lies on the "实用工具" page, not opened yet
 }
 
-void TestLazyPages::eachPageMatchesTheWholeWindowOnceShown() {
-    FakePlatform eagerPlatform;
-    MainWindow eager(eagerPlatform.services);
-    FakePlatform lazyPlatform;
-    MainWindow lazy(lazyPlatform.services, nullptr, PageBuilding::WhenShown);
+void LazyPagesTest::eachPageMatchesTheWholeWindowOnceShown() {
+    WindowFixture eagerFixture;
+    MainWindow &eager = eagerFixture.window;
+    WindowFixture lazyFixture(WindowFixture::Pages::BuiltWhenShown);
+    MainWindow &lazy = lazyFixture.window;
     eager.show();
     lazy.show();
     QVERIFY(QTest::qWaitForWindowExposed(&lazy));
     for (const QString &page : Pages) {
-        QVERIFY(open(lazy, page));
-        QVERIFY(open(eager, page));
+        QVERIFY(lazyFixture.selectPage(page));
+        QVERIFY(eagerFixture.selectPage(page));
         QVERIFY2(lazy.isPageBuilt(page), qPrintable(page));
         // Every control of the page is on screen as the tables say, just as in the whole window.
-        const QStringList eagerLines = describe(eager).filter(QStringLiteral("parent=%1").arg(page));
-        QCOMPARE(describe(lazy).filter(QStringLiteral("parent=%1").arg(page)), eagerLines);
+        const QStringList eagerLines = describe(eager).filter(u"parent=%1"_s.arg(page));
+        QCOMPARE(describe(lazy).filter(u"parent=%1"_s.arg(page)), eagerLines);
     }
-    for (MainWindow *w : {&lazy, &eager}) {
-        QVERIFY(open(*w, u"WelcomePage"_qs));
-        w->findChild<QTabWidget *>(u"SSTab2"_qs)->setCurrentIndex(2); // 关于
+    for (WindowFixture *f : {&lazyFixture, &eagerFixture}) {
+        QVERIFY(f->selectPage(u"WelcomePage"_s));
+        f->find<QTabWidget>(u"SSTab2"_s)->setCurrentIndex(2); // 关于
     }
-    QVERIFY(lazy.findChild<QLabel *>(u"Label11"_qs)->isVisible());
+    QVERIFY(lazyFixture.find<QLabel>(u"Label11"_s)->isVisible());
     QCOMPARE(describe(lazy), describe(eager));
     QCOMPARE(focusChain(lazy), focusChain(eager));
 }
 
-void TestLazyPages::buildAllPagesMatchesTheWholeWindow() {
-    FakePlatform eagerPlatform;
-    MainWindow eager(eagerPlatform.services);
-    FakePlatform lazyPlatform;
-    MainWindow lazy(lazyPlatform.services, nullptr, PageBuilding::WhenShown);
+// Building the rest of the pages after some were built as shown gives the whole window too.
+void LazyPagesTest::buildAllPagesMatchesTheWholeWindow() {
+    WindowFixture eagerFixture;
+    MainWindow &eager = eagerFixture.window;
+    WindowFixture lazyFixture(WindowFixture::Pages::BuiltWhenShown);
+    MainWindow &lazy = lazyFixture.window;
+    for (WindowFixture *f : {&lazyFixture, &eagerFixture}) {
+        f->window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f->window));
+        QVERIFY(f->selectPage(u"QuadraticPage"_s));
+        QVERIFY(f->selectPage(u"WelcomePage"_s));
+    }
+    QVERIFY(!lazy.isPageBuilt(u"SchedulePage"_s));
     lazy.buildAllPages();
     for (const QString &page : Pages)
         QVERIFY2(lazy.isPageBuilt(page), qPrintable(page));
@@ -144,26 +136,27 @@ void TestLazyPages::buildAllPagesMatchesTheWholeWindow() {
     QCOMPARE(focusChain(lazy), focusChain(eager));
 }
 
-void TestLazyPages::handlersAreAttachedOnceWhenThePageIsBuilt() {
-    FakePlatform p;
-    MainWindow w(p.services, nullptr, PageBuilding::WhenShown);
+void LazyPagesTest::handlersAreAttachedOnceWhenThePageIsBuilt() {
+    WindowFixture f(WindowFixture::Pages::BuiltWhenShown);
+    FakePlatform &p = f.platform;
+    MainWindow &w = f.window;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QVERIFY(open(w, u"QuadraticPage"_qs));
+    QVERIFY(f.selectPage(u"QuadraticPage"_s));
     // Leave the page and come back: the page is not built (nor wired) a second time.
-    QVERIFY(open(w, u"SchedulePage"_qs));
-    QVERIFY(open(w, u"QuadraticPage"_qs));
-    w.findChild<QLineEdit *>(u"e"_qs)->setText(u"1"_qs);
-    w.findChild<QLineEdit *>(u"f"_qs)->setText(u"0"_qs);
-    w.findChild<QLineEdit *>(u"z"_qs)->setText(u"-1"_qs);
-    w.findChild<QAbstractButton *>(u"Command25"_qs)->click();
-    QCOMPARE(p.dialogs.messages(), QStringList{u"此方程无实数解！"_qs});
-    QCOMPARE(w.findChildren<QLineEdit *>(u"e"_qs).size(), 1);
+    QVERIFY(f.selectPage(u"SchedulePage"_s));
+    QVERIFY(f.selectPage(u"QuadraticPage"_s));
+    f.control<QLineEdit>(quadraticpage::E)->setText(u"1"_s);
+    f.control<QLineEdit>(quadraticpage::F)->setText(u"0"_s);
+    f.control<QLineEdit>(quadraticpage::Z)->setText(u"-1"_s);
+    f.control<QAbstractButton>(quadraticpage::SolveButton)->click();
+    QCOMPARE(p.dialogs.messages(), QStringList{u"此方程无实数解！"_s});
+    QCOMPARE(w.findChildren<QLineEdit *>(quadraticpage::E).size(), 1);
 
-    w.findChild<QLineEdit *>(u"z"_qs)->setText(u"2"_qs);
-    w.findChild<QAbstractButton *>(u"Command25"_qs)->click();
-    QCOMPARE(w.findChild<QLabel *>(u"x1gen"_qs)->text(), u"1.4142135623731"_qs);
+    f.control<QLineEdit>(quadraticpage::Z)->setText(u"2"_s);
+    f.control<QAbstractButton>(quadraticpage::SolveButton)->click();
+    QCOMPARE(f.control<QLabel>(quadraticpage::X1Result)->text(), u"1.4142135623731"_s);
 }
 
-QTEST_MAIN(TestLazyPages)
+QTEST_MAIN(LazyPagesTest)
 #include "tst_lazypages.moc"

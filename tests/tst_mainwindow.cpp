@@ -548,7 +548,7 @@ void MainWindowTest::tabsShareTheirRowEvenly() {
         QCOMPARE(tabs->currentWidget()->mapTo(tabs, QPoint(0, 0)), QPoint(0, 0));
     }
     // The welcome picture lies 24 pixels below the top of its tab control.
-    f.window.findChild<QTabWidget *>(u"SSTab2"_s)->setCurrentIndex(0);
+    f.find<QTabWidget>(u"SSTab2"_s)->setCurrentIndex(0);
     QWidget *image1 = f.find(u"Image1"_s);
     QTRY_VERIFY(image1->isVisible());
     QCOMPARE(image1->mapTo(f.find(u"SSTab1"_s), QPoint(0, 0)), QPoint(0, 24));

@@ -3,12 +3,10 @@
 // up), and assistive tools see the window and its controls as unavailable. The boxes here are the real
 // ones, shown modally over the real window.
 
-#include "app/MainWindow.h"
 #include "app/StatusBar.h"
 #include "common/AppTexts.h"
 #include "platform/Dialogs.h"
-#include "platform/fakes/FakePlatform.h"
-#include "support/UserActions.h"
+#include "support/WindowFixture.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -29,17 +27,16 @@ namespace {
 // The window over the fake platform, except that its questions and messages are the real boxes.
 struct RealBoxesWindow {
     FakePlatform platform;
-    QtDialogs dialogs;
+    QtDialogs dialogs{AppTitle};
     Services services{dialogs, platform.clock, platform.files, platform.shell, platform.host};
-    MainWindow window{services};
+    WindowFixture fixture{services};
+    MainWindow &window = fixture.window;
 
     RealBoxesWindow() {
         dialogs.setParentWindow(&window);
         window.show();
     }
-    template <class T = QWidget> T *find(const char *name) const {
-        return window.findChild<T *>(QString::fromLatin1(name));
-    }
+    template <class T = QWidget> T *find(const char *name) const { return fixture.find<T>(name); }
 };
 
 // What an assistive tool does to press a button: the press action of its accessible interface.
@@ -167,7 +164,7 @@ void ModalityTest::nothingRunsBehindTheClearQuestion() {
     auto *zhe = f.find<QLineEdit>("zhe");
     auto *convert = f.find<QPushButton>("Command31");
     auto *clear = f.find<QPushButton>("Command30");
-    bringUp(convert->parentWidget());
+    QVERIFY(f.fixture.selectPageOf(convert));
     mai->setText(u"100"_s);
     fan->setText(u"0"_s);
     zhe->setText(u"8"_s);
@@ -222,7 +219,7 @@ void ModalityTest::aPressQueuedBeforeTheBoxDoesNotRunBehindIt() {
     RealBoxesWindow f;
     auto *convert = f.find<QPushButton>("Command31");
     auto *clear = f.find<QPushButton>("Command30");
-    bringUp(convert->parentWidget());
+    QVERIFY(f.fixture.selectPageOf(convert));
     f.find<QLineEdit>("mai")->setText(u"100"_s);
     f.find<QLineEdit>("fan")->setText(u"0"_s);
 
@@ -247,7 +244,7 @@ void ModalityTest::aPressQueuedBeforeTheBoxDoesNotRunBehindIt() {
 void ModalityTest::repeatedPressesAskTheHemisphereOnce() {
     RealBoxesWindow f;
     auto *season = f.find<QPushButton>("Command21");
-    bringUp(season->parentWidget());
+    QVERIFY(f.fixture.selectPageOf(season));
     f.find<QLineEdit>("Text1")->setText(u"2009-8-1"_s);
 
     BoxWatcher watcher;
@@ -275,7 +272,7 @@ void ModalityTest::theWindowIsAvailableAgainAfterTheBox() {
     QApplication::setActiveWindow(&f.window);
     auto *clear = f.find<QPushButton>("Command30");
     auto *mai = f.find<QLineEdit>("mai");
-    bringUp(clear->parentWidget());
+    QVERIFY(f.fixture.selectPageOf(clear));
     mai->setText(u"100"_s);
     clear->setFocus();
 
@@ -308,7 +305,7 @@ void ModalityTest::theWindowKeepsItsLooksBehindTheBox() {
     RealBoxesWindow f;
     auto *clear = f.find<QPushButton>("Command30");
     auto *mai = f.find<QLineEdit>("mai");
-    bringUp(clear->parentWidget());
+    QVERIFY(f.fixture.selectPageOf(clear));
     mai->setText(u"100"_s);
     const QList<QWidget *> parts{f.find("Image9"), f.find("Label23"), mai, f.window.statusBar()};
     QList<QImage> before;

@@ -1,11 +1,10 @@
 // The sticky-note page in the real window: creating, saving and deleting the note.
 
-#include "app/MainWindow.h"
-#include "common/Controls.h"
+#include "note/StickyNotePage.h"
 #include "platform/FileSystem.h"
-#include "platform/fakes/FakePlatform.h"
 #include "support/TestHelpers.h"
 #include "support/VisibilityLog.h"
+#include "support/WindowFixture.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -18,6 +17,8 @@ using namespace morvela;
 using namespace Qt::StringLiterals;
 using morvela::test::gbkLines;
 using morvela::test::hexBytes;
+using morvela::test::WindowFixture;
+using namespace morvela::stickynotepage;
 
 namespace {
 
@@ -32,55 +33,41 @@ const QStringList NoNoteShown{u"wbzt"_s, u"qhbzt"_s};
 const QStringList NoteShownShown{u"ybzt"_s, u"Text36"_s, u"qkbzt"_s, u"bcbzt"_s};
 const QStringList PageControls = NoNoteShown + NoteShownShown;
 
-QPushButton *button(const QWidget &w, const char *name) {
-    return control<QPushButton>(&w, name);
-}
-QPlainTextEdit *note(const QWidget &w) {
-    return control<QPlainTextEdit>(&w, "Text36");
+QPlainTextEdit *note(const WindowFixture &f) {
+    return f.control<QPlainTextEdit>(NoteBox);
 }
 
 // The names of the page's controls that are not hidden.
-QStringList shownControls(const QWidget &w) {
+QStringList shownControls(const WindowFixture &f) {
     QStringList out;
     for (const QString &name : PageControls)
-        if (!control<QWidget>(&w, name.toLatin1().constData())->isHidden())
+        if (!f.control(name)->isHidden())
             out << name;
     return out;
 }
 
-bool openNotePage(MainWindow &w) {
-    control<QTabWidget>(&w, "SSTab2")->setCurrentIndex(0);
-    control<QTabWidget>(&w, "SSTab1")->setCurrentWidget(control<QWidget>(&w, "StickyNotePage"));
-    w.show();
-    return QTest::qWaitForWindowExposed(&w);
-}
-
-void click(QPushButton *b) {
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
 // Opens the page, creates a note and types the text into it.
-bool createNote(MainWindow &w, const QString &text) {
-    if (!openNotePage(w))
+bool createNote(WindowFixture &f, const QString &text) {
+    if (!f.showPage(Page))
         return false;
-    click(button(w, "qhbzt"));
-    note(w)->setPlainText(text);
+    f.press(NewButton);
+    note(f)->setPlainText(text);
     return true;
 }
 
 // Records, in order, the controls shown, hidden and emptied.
-QList<QWidget *> pageControls(const QWidget &w) {
+QList<QWidget *> pageControls(const WindowFixture &f) {
     QList<QWidget *> out;
     for (const QString &name : PageControls)
-        out << control<QWidget>(&w, name.toLatin1().constData());
+        out << f.control(name);
     return out;
 }
 
 class PageLog : public morvela::test::VisibilityLog {
 public:
-    explicit PageLog(const QWidget &w) : VisibilityLog(pageControls(w)) {
-        connect(note(w), &QPlainTextEdit::textChanged, this, [this, &w] {
-            if (note(w)->toPlainText().isEmpty())
+    explicit PageLog(const WindowFixture &f) : VisibilityLog(pageControls(f)) {
+        connect(note(f), &QPlainTextEdit::textChanged, this, [this, &f] {
+            if (note(f)->toPlainText().isEmpty())
                 events << u"empty Text36"_s;
         });
     }
@@ -111,26 +98,25 @@ private Q_SLOTS:
 };
 
 void NotePageTest::startsWithoutANote() {
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY(openNotePage(w));
-    QCOMPARE(shownControls(w), NoNoteShown);
-    QVERIFY(note(w)->toPlainText().isEmpty());
+    WindowFixture f;
+    QVERIFY(f.showPage(Page));
+    QCOMPARE(shownControls(f), NoNoteShown);
+    QVERIFY(note(f)->toPlainText().isEmpty());
 }
 
 void NotePageTest::createShowsAnEmptyNote() {
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY(openNotePage(w));
-    PageLog log(w);
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY(f.showPage(Page));
+    PageLog log(f);
 
-    click(button(w, "qhbzt"));
+    f.press(NewButton);
 
     QCOMPARE(log.events, (QStringList{u"hide wbzt"_s, u"show ybzt"_s, u"show Text36"_s, u"empty Text36"_s,
                                       u"hide qhbzt"_s, u"show qkbzt"_s, u"show bcbzt"_s}));
-    QCOMPARE(shownControls(w), NoteShownShown);
-    QVERIFY(note(w)->isVisible());
-    QVERIFY(note(w)->toPlainText().isEmpty());
+    QCOMPARE(shownControls(f), NoteShownShown);
+    QVERIFY(note(f)->isVisible());
+    QVERIFY(note(f)->toPlainText().isEmpty());
     QVERIFY(p.dialogs.shown().isEmpty());
 }
 
@@ -145,13 +131,13 @@ void NotePageTest::deleteAsksThenRemovesTheNote_data() {
 void NotePageTest::deleteAsksThenRemovesTheNote() {
     QFETCH(DialogAnswer, answer);
     QFETCH(bool, deleted);
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY(createNote(w, u"买牛奶\n取快递"_s));
-    PageLog log(w);
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY(createNote(f, u"买牛奶\n取快递"_s));
+    PageLog log(f);
     p.dialogs.answer(answer);
 
-    click(button(w, "qkbzt"));
+    f.press(DeleteButton);
 
     QCOMPARE(p.dialogs.shown().size(), 1);
     QCOMPARE(p.dialogs.shown()[0].kind, FakeDialogs::Kind::Confirm);
@@ -160,30 +146,30 @@ void NotePageTest::deleteAsksThenRemovesTheNote() {
     if (deleted) {
         QCOMPARE(log.events, (QStringList{u"show wbzt"_s, u"hide ybzt"_s, u"hide Text36"_s, u"empty Text36"_s,
                                           u"show qhbzt"_s, u"hide qkbzt"_s, u"hide bcbzt"_s}));
-        QCOMPARE(shownControls(w), NoNoteShown);
-        QVERIFY(note(w)->toPlainText().isEmpty());
+        QCOMPARE(shownControls(f), NoNoteShown);
+        QVERIFY(note(f)->toPlainText().isEmpty());
     } else {
         QCOMPARE(log.events, QStringList());
-        QCOMPARE(shownControls(w), NoteShownShown);
-        QCOMPARE(note(w)->toPlainText(), u"买牛奶\n取快递"_s);
+        QCOMPARE(shownControls(f), NoteShownShown);
+        QCOMPARE(note(f)->toPlainText(), u"买牛奶\n取快递"_s);
     }
     QVERIFY(p.files.log().isEmpty());
 }
 
 void NotePageTest::deleteThenCreateGivesAnEmptyNote() {
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY(createNote(w, u"旧的便纸条"_s));
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY(createNote(f, u"旧的便纸条"_s));
     p.dialogs.answer(DialogAnswer::Ok);
-    click(button(w, "qkbzt"));
-    click(button(w, "qhbzt"));
-    QCOMPARE(shownControls(w), NoteShownShown);
-    QVERIFY(note(w)->toPlainText().isEmpty());
+    f.press(DeleteButton);
+    f.press(NewButton);
+    QCOMPARE(shownControls(f), NoteShownShown);
+    QVERIFY(note(f)->toPlainText().isEmpty());
 
     // Saving it gives the time line and two empty lines.
     p.dialogs.answer(DialogAnswer::Ok);
     p.clock.set(August1);
-    click(button(w, "bcbzt"));
+    f.press(SaveButton);
     QCOMPARE(p.files.bytes(August1File), gbkLines({August1Line, QString(), QString()}));
 }
 
@@ -203,13 +189,13 @@ void NotePageTest::saveWritesTheNote_data() {
 void NotePageTest::saveWritesTheNote() {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY(createNote(w, text));
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY(createNote(f, text));
     p.clock.set(August1);
     p.dialogs.answer(DialogAnswer::Ok);
 
-    click(button(w, "bcbzt"));
+    f.press(SaveButton);
 
     QCOMPARE(p.files.paths(), QStringList{August1File});
     QCOMPARE(p.files.bytes(August1File), bytes);
@@ -220,24 +206,24 @@ void NotePageTest::saveWritesTheNote() {
     QCOMPARE(p.dialogs.shown()[1].prompt, SaveDone);
     QCOMPARE(p.dialogs.shown()[1].icon, InfoIcon::Information);
     // The note stays on the page as it was.
-    QCOMPARE(shownControls(w), NoteShownShown);
-    QCOMPARE(note(w)->toPlainText(), text);
+    QCOMPARE(shownControls(f), NoteShownShown);
+    QCOMPARE(note(f)->toPlainText(), text);
 }
 
 // Lines typed with the Enter key: the text box holds them apart by LF, the file by CR LF.
 void NotePageTest::typedLinesEndWithCrLf() {
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY(createNote(w, QString()));
-    note(w)->setFocus();
-    QTest::keyClicks(note(w), u"ab"_s);
-    QTest::keyClick(note(w), Qt::Key_Return);
-    QTest::keyClicks(note(w), u"cd"_s);
-    QCOMPARE(note(w)->toPlainText(), u"ab\ncd"_s);
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY(createNote(f, QString()));
+    note(f)->setFocus();
+    QTest::keyClicks(note(f), u"ab"_s);
+    QTest::keyClick(note(f), Qt::Key_Return);
+    QTest::keyClicks(note(f), u"cd"_s);
+    QCOMPARE(note(f)->toPlainText(), u"ab\ncd"_s);
     p.clock.set(August1);
     p.dialogs.answer(DialogAnswer::Ok);
 
-    click(button(w, "bcbzt"));
+    f.press(SaveButton);
 
     QCOMPARE(p.files.bytes(August1File), gbkLines({August1Line, QString(), u"ab"_s, u"cd"_s}));
     QVERIFY(p.files.bytes(August1File).endsWith("\r\n\r\nab\r\ncd\r\n"));
@@ -251,35 +237,35 @@ void NotePageTest::cancelledSaveWritesNothing_data() {
 
 void NotePageTest::cancelledSaveWritesNothing() {
     QFETCH(DialogAnswer, answer);
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY(createNote(w, u"便纸条"_s));
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY(createNote(f, u"便纸条"_s));
     p.clock.set(August1);
     p.files.put(August1File, "saved earlier");
     const int readings = p.clock.readings();
     p.dialogs.answer(answer);
 
-    click(button(w, "bcbzt"));
+    f.press(SaveButton);
 
     QCOMPARE(p.dialogs.prompts(), QStringList{SaveQuestion});
     QVERIFY(p.files.log().isEmpty());
     QCOMPARE(p.files.bytes(August1File), QByteArray("saved earlier"));
     QCOMPARE(p.clock.readings(), readings);
-    QCOMPARE(shownControls(w), NoteShownShown);
-    QCOMPARE(note(w)->toPlainText(), u"便纸条"_s);
+    QCOMPARE(shownControls(f), NoteShownShown);
+    QCOMPARE(note(f)->toPlainText(), u"便纸条"_s);
 }
 
 // A save that straddles a second: the name from the first reading, the time line from the second.
 void NotePageTest::clockIsReadForTheNameThenForTheTimeLine() {
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY(createNote(w, u"x"_s));
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY(createNote(f, u"x"_s));
     p.clock.setSequence(
         {QDateTime(QDate(2009, 8, 2), QTime(0, 0, 5)), QDateTime(QDate(2009, 8, 2), QTime(0, 0, 6))});
     const int readings = p.clock.readings();
     p.dialogs.answer(DialogAnswer::Ok);
 
-    click(button(w, "bcbzt"));
+    f.press(SaveButton);
 
     QCOMPARE(p.clock.readings() - readings, 2);
     QCOMPARE(p.files.paths(), QStringList{u"D:\\便纸条\u2014000005.txt"_s});
@@ -289,17 +275,17 @@ void NotePageTest::clockIsReadForTheNameThenForTheTimeLine() {
 
 // Two notes saved at 08:00:00 on different days: one file, holding the later note.
 void NotePageTest::laterSaveAtTheSameTimeOfDayReplacesTheFile() {
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY(createNote(w, u"第一天的便纸条，比较长"_s));
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY(createNote(f, u"第一天的便纸条，比较长"_s));
     p.clock.set(QDateTime(QDate(2009, 8, 1), QTime(8, 0, 0)));
     p.dialogs.answer({DialogAnswer::Ok, DialogAnswer::Ok, DialogAnswer::Ok});
-    click(button(w, "bcbzt"));
-    click(button(w, "qkbzt"));
-    click(button(w, "qhbzt"));
-    note(w)->setPlainText(u"第二天"_s);
+    f.press(SaveButton);
+    f.press(DeleteButton);
+    f.press(NewButton);
+    note(f)->setPlainText(u"第二天"_s);
     p.clock.set(QDateTime(QDate(2009, 8, 2), QTime(8, 0, 0)));
-    click(button(w, "bcbzt"));
+    f.press(SaveButton);
 
     const QString path = u"D:\\便纸条\u2014080000.txt"_s;
     QCOMPARE(p.files.paths(), QStringList{path});
@@ -320,15 +306,15 @@ void NotePageTest::failedSaveKeepsTheEarlierFile_data() {
 void NotePageTest::failedSaveKeepsTheEarlierFile() {
     QFETCH(MemoryFileSystem::FailAt, step);
     QFETCH(int, writeNumber);
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY(createNote(w, u"便纸条"_s));
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY(createNote(f, u"便纸条"_s));
     p.clock.set(August1);
     p.files.put(August1File, "saved earlier");
     p.files.failAt(step, FileFailure::NoPermission, writeNumber);
     p.dialogs.answer(DialogAnswer::Ok);
 
-    click(button(w, "bcbzt"));
+    f.press(SaveButton);
 
     QCOMPARE(p.files.bytes(August1File), QByteArray("saved earlier"));
     QCOMPARE(p.dialogs.shown().size(), 2);
@@ -336,22 +322,21 @@ void NotePageTest::failedSaveKeepsTheEarlierFile() {
     QVERIFY(p.dialogs.shown()[1].prompt != SaveDone);
     if (step == MemoryFileSystem::FailAt::Write)
         QCOMPARE(p.files.log().last(), u"write %1"_s.arg(writeNumber));
-    QCOMPARE(shownControls(w), NoteShownShown);
-    QCOMPARE(note(w)->toPlainText(), u"便纸条"_s);
+    QCOMPARE(shownControls(f), NoteShownShown);
+    QCOMPARE(note(f)->toPlainText(), u"便纸条"_s);
 }
 
 void NotePageTest::noteSurvivesTabSwitches() {
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY(createNote(w, u"别忘了"_s));
-    control<QTabWidget>(&w, "SSTab1")->setCurrentIndex(1);
-    control<QTabWidget>(&w, "SSTab2")->setCurrentIndex(2);
-    QVERIFY(!note(w)->isVisible());
-    QVERIFY(openNotePage(w));
-    QVERIFY(note(w)->isVisible());
-    QVERIFY(button(w, "bcbzt")->isVisible());
-    QVERIFY(!button(w, "qhbzt")->isVisible());
-    QCOMPARE(note(w)->toPlainText(), u"别忘了"_s);
+    WindowFixture f;
+    QVERIFY(createNote(f, u"别忘了"_s));
+    f.control<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    f.control<QTabWidget>("SSTab2")->setCurrentIndex(2);
+    QVERIFY(!note(f)->isVisible());
+    QVERIFY(f.showPage(Page));
+    QVERIFY(note(f)->isVisible());
+    QVERIFY(f.control<QPushButton>(SaveButton)->isVisible());
+    QVERIFY(!f.control<QPushButton>(NewButton)->isVisible());
+    QCOMPARE(note(f)->toPlainText(), u"别忘了"_s);
 }
 
 // The whole way down to a real file.
@@ -365,12 +350,12 @@ void NotePageTest::saveToTheDisk() {
     FakePlatform p;
     DiskFileSystem disk;
     Services services{p.dialogs, p.clock, disk, p.shell, p.host};
-    MainWindow w(services);
-    QVERIFY(createNote(w, u"a\nb"_s));
+    WindowFixture f(services);
+    QVERIFY(createNote(f, u"a\nb"_s));
     p.clock.set(August1);
     p.dialogs.answer(DialogAnswer::Ok);
 
-    click(button(w, "bcbzt"));
+    f.press(SaveButton);
 
     // Elsewhere the folder named by MORVELA_DRIVE_D, on Windows drive D itself.
     QFile file(QDir(DiskFileSystem::outputFolder()).filePath(u"便纸条\u2014140509.txt"_s));

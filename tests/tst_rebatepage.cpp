@@ -1,6 +1,5 @@
-#include "app/MainWindow.h"
-#include "platform/fakes/FakePlatform.h"
-#include "support/UserActions.h"
+#include "rebate/RebatePage.h"
+#include "support/WindowFixture.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -11,12 +10,13 @@
 #include <memory>
 
 using namespace morvela;
-using morvela::test::bringUp;
-using morvela::test::type;
+using namespace Qt::StringLiterals;
+using morvela::test::WindowFixture;
+using namespace morvela::rebatepage;
 
 namespace {
 
-const QString Warning = QStringLiteral("返卷规则包含的两个数据都不能小于或等于0！");
+const QString Warning = u"返卷规则包含的两个数据都不能小于或等于0！"_s;
 
 } // namespace
 
@@ -37,38 +37,23 @@ private Q_SLOTS:
     void clearConfirmed();
 
 private:
-    QLineEdit *box(const char *name) {
-        auto *found = m_window->findChild<QLineEdit *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no text box %s", name);
-        return found;
-    }
-    void press(const char *name) {
-        auto *button = m_window->findChild<QPushButton *>(QString::fromLatin1(name));
-        if (!button)
-            qFatal("no button %s", name);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+    QLineEdit *box(QLatin1String name) { return m_fixture->control<QLineEdit>(name); }
+    void press(QLatin1String name) { m_fixture->press(name); }
     void fill(const QString &spend, const QString &rebate) {
-        type(box("mai"), spend);
-        type(box("fan"), rebate);
+        m_fixture->type(SpendBox, spend);
+        m_fixture->type(RebateBox, rebate);
     }
 
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WindowFixture> m_fixture;
 };
 
 void RebatePageTest::init() {
-    m_platform = std::make_unique<FakePlatform>();
-    m_window = std::make_unique<MainWindow>(m_platform->services);
-    bringUp(m_window->findChild<QWidget *>(QStringLiteral("RebatePage")));
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_fixture = std::make_unique<WindowFixture>();
+    QVERIFY(m_fixture->showPage(Page));
 }
 
 void RebatePageTest::cleanup() {
-    m_window.reset();
-    m_platform.reset();
+    m_fixture.reset();
 }
 
 void RebatePageTest::converts_data() {
@@ -103,9 +88,9 @@ void RebatePageTest::converts() {
     QFETCH(QString, rebate);
     QFETCH(QString, discount);
     fill(spend, rebate);
-    press("Command31");
-    QCOMPARE(box("zhe")->text(), discount);
-    QVERIFY(m_platform->dialogs.shown().isEmpty());
+    press(ConvertButton);
+    QCOMPARE(box(DiscountBox)->text(), discount);
+    QVERIFY(m_fixture->platform.dialogs.shown().isEmpty());
 }
 
 void RebatePageTest::warnsAboutAnInvalidRule_data() {
@@ -126,36 +111,36 @@ void RebatePageTest::warnsAboutAnInvalidRule_data() {
 void RebatePageTest::warnsAboutAnInvalidRule() {
     QFETCH(QString, spend);
     QFETCH(QString, rebate);
-    type(box("zhe"), QStringLiteral("7"));
+    m_fixture->type(DiscountBox, u"7"_s);
     fill(spend, rebate);
-    press("Command31");
+    press(ConvertButton);
 
-    QCOMPARE(m_platform->dialogs.shown().size(), 1);
-    const FakeDialogs::Shown &told = m_platform->dialogs.shown().first();
+    QCOMPARE(m_fixture->platform.dialogs.shown().size(), 1);
+    const FakeDialogs::Shown &told = m_fixture->platform.dialogs.shown().first();
     QCOMPARE(told.kind, FakeDialogs::Kind::Info);
     QCOMPARE(told.prompt, Warning);
     QCOMPARE(told.icon, InfoIcon::Warning);
-    QCOMPARE(box("zhe")->text(), QStringLiteral("7"));
-    QCOMPARE(box("mai")->text(), spend);
-    QCOMPARE(box("fan")->text(), rebate);
+    QCOMPARE(box(DiscountBox)->text(), u"7"_s);
+    QCOMPARE(box(SpendBox)->text(), spend);
+    QCOMPARE(box(RebateBox)->text(), rebate);
 }
 
 void RebatePageTest::aTypedDiscountStaysUntilTheNextConversion() {
-    type(box("zhe"), QStringLiteral("九"));
-    fill(QStringLiteral("0"), QStringLiteral("50"));
-    press("Command31");
-    QCOMPARE(box("zhe")->text(), QStringLiteral("九"));
-    fill(QStringLiteral("300"), QStringLiteral("100"));
-    press("Command31");
-    QCOMPARE(box("zhe")->text(), QStringLiteral("7.5"));
+    m_fixture->type(DiscountBox, u"九"_s);
+    fill(u"0"_s, u"50"_s);
+    press(ConvertButton);
+    QCOMPARE(box(DiscountBox)->text(), u"九"_s);
+    fill(u"300"_s, u"100"_s);
+    press(ConvertButton);
+    QCOMPARE(box(DiscountBox)->text(), u"7.5"_s);
 }
 
 void RebatePageTest::anOverflowingRuleChangesNothing_data() {
     QTest::addColumn<QString>("spend");
     QTest::addColumn<QString>("rebate");
-    QTest::newRow("sum overflows") << QStringLiteral("1e308") << QStringLiteral("1e308");
-    QTest::newRow("spend overflows while read") << QStringLiteral("1e999") << QStringLiteral("50");
-    QTest::newRow("radix beyond 32 bits") << QStringLiteral("&H100000000") << QStringLiteral("50");
+    QTest::newRow("sum overflows") << u"1e308"_s << u"1e308"_s;
+    QTest::newRow("spend overflows while read") << u"1e999"_s << u"50"_s;
+    QTest::newRow("radix beyond 32 bits") << u"&H100000000"_s << u"50"_s;
 }
 
 // A valid rule whose numbers are too large to work with has no discount: zhe keeps its text, and the rule
@@ -163,44 +148,44 @@ void RebatePageTest::anOverflowingRuleChangesNothing_data() {
 void RebatePageTest::anOverflowingRuleChangesNothing() {
     QFETCH(QString, spend);
     QFETCH(QString, rebate);
-    fill(QStringLiteral("300"), QStringLiteral("100"));
-    press("Command31");
+    fill(u"300"_s, u"100"_s);
+    press(ConvertButton);
     fill(spend, rebate);
-    press("Command31");
-    QCOMPARE(box("zhe")->text(), QStringLiteral("7.5"));
-    QVERIFY(m_platform->dialogs.shown().isEmpty());
+    press(ConvertButton);
+    QCOMPARE(box(DiscountBox)->text(), u"7.5"_s);
+    QVERIFY(m_fixture->platform.dialogs.shown().isEmpty());
 }
 
 void RebatePageTest::clearCancelled() {
-    fill(QStringLiteral("100"), QStringLiteral("50"));
-    press("Command31");
-    m_platform->dialogs.answer(DialogAnswer::Cancel);
-    press("Command30");
+    fill(u"100"_s, u"50"_s);
+    press(ConvertButton);
+    m_fixture->platform.dialogs.answer(DialogAnswer::Cancel);
+    press(ClearButton);
 
-    QCOMPARE(m_platform->dialogs.prompts(), QStringList{QStringLiteral("您确定要清空数据吗？")});
-    QCOMPARE(m_platform->dialogs.shown().first().kind, FakeDialogs::Kind::Confirm);
-    QCOMPARE(m_platform->dialogs.shown().first().form, ConfirmForm::OkCancel);
-    QCOMPARE(box("mai")->text(), QStringLiteral("100"));
-    QCOMPARE(box("fan")->text(), QStringLiteral("50"));
-    QCOMPARE(box("zhe")->text(), QStringLiteral("6.66666666666667"));
+    QCOMPARE(m_fixture->platform.dialogs.prompts(), QStringList{u"您确定要清空数据吗？"_s});
+    QCOMPARE(m_fixture->platform.dialogs.shown().first().kind, FakeDialogs::Kind::Confirm);
+    QCOMPARE(m_fixture->platform.dialogs.shown().first().form, ConfirmForm::OkCancel);
+    QCOMPARE(box(SpendBox)->text(), u"100"_s);
+    QCOMPARE(box(RebateBox)->text(), u"50"_s);
+    QCOMPARE(box(DiscountBox)->text(), u"6.66666666666667"_s);
 }
 
 void RebatePageTest::clearConfirmed() {
-    fill(QStringLiteral("100"), QStringLiteral("50"));
-    press("Command31");
+    fill(u"100"_s, u"50"_s);
+    press(ConvertButton);
     QStringList emptied;
-    for (const char *name : {"mai", "fan", "zhe"}) {
+    for (QLatin1String name : {SpendBox, RebateBox, DiscountBox}) {
         QLineEdit *b = box(name);
         connect(b, &QLineEdit::textChanged, this, [&emptied, b] { emptied << b->objectName(); });
     }
-    m_platform->dialogs.answer(DialogAnswer::Ok);
-    press("Command30");
+    m_fixture->platform.dialogs.answer(DialogAnswer::Ok);
+    press(ClearButton);
 
-    QCOMPARE(emptied, QStringList({QStringLiteral("mai"), QStringLiteral("fan"), QStringLiteral("zhe")}));
-    QVERIFY(box("mai")->text().isEmpty());
-    QVERIFY(box("fan")->text().isEmpty());
-    QVERIFY(box("zhe")->text().isEmpty());
-    QCOMPARE(m_platform->dialogs.shown().size(), 1);
+    QCOMPARE(emptied, QStringList({u"mai"_s, u"fan"_s, u"zhe"_s}));
+    QVERIFY(box(SpendBox)->text().isEmpty());
+    QVERIFY(box(RebateBox)->text().isEmpty());
+    QVERIFY(box(DiscountBox)->text().isEmpty());
+    QCOMPARE(m_fixture->platform.dialogs.shown().size(), 1);
 }
 
 QTEST_MAIN(RebatePageTest)

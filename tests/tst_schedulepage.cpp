@@ -1,12 +1,11 @@
 // The schedule page in the real window: revealing the grid, clearing it and exporting it.
 
-#include "app/MainWindow.h"
-#include "common/Controls.h"
 #include "platform/FileSystem.h"
-#include "platform/fakes/FakePlatform.h"
+#include "schedule/SchedulePage.h"
 #include "schedule/ScheduleSlot.h"
 #include "support/TestHelpers.h"
 #include "support/VisibilityLog.h"
+#include "support/WindowFixture.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -20,6 +19,8 @@ using namespace morvela;
 using morvela::test::VisibilityLog;
 using namespace Qt::StringLiterals;
 using morvela::test::gbkLines;
+using morvela::test::WindowFixture;
+using namespace morvela::schedulepage;
 
 namespace {
 
@@ -57,50 +58,32 @@ QStringList names(const char *prefix, int first, int last) {
 const QStringList HourLabels = names("d", 6, 22);
 const QStringList BoxesByNumber = names("Text", 2, 35);
 
-QLineEdit *box(const QWidget &w, const QString &name) {
-    return control<QLineEdit>(&w, name.toLatin1().constData());
-}
-QPushButton *button(const QWidget &w, const char *name) {
-    return control<QPushButton>(&w, name);
-}
-
 // The grid's controls: hour labels, column headers, slot boxes, and the clear and export buttons.
-QList<QWidget *> gridControls(const QWidget &w) {
+QList<QWidget *> gridControls(const WindowFixture &f) {
     QList<QWidget *> out;
     for (const QString &name : HourLabels)
-        out << control<QLabel>(&w, name.toLatin1().constData());
+        out << f.control<QLabel>(name);
     for (const QString &name : BoxesByNumber)
-        out << box(w, name);
-    out << control<QLabel>(&w, "min0") << control<QLabel>(&w, "min30") << button(w, "qk") << button(w, "bc");
+        out << f.control<QLineEdit>(name);
+    out << f.control<QLabel>(FullHourHeader) << f.control<QLabel>(HalfHourHeader)
+        << f.control<QPushButton>(ClearButton) << f.control<QPushButton>(SaveButton);
     return out;
 }
 
-// Shows the window with the schedule page in front.
-bool openSchedulePage(MainWindow &w) {
-    control<QTabWidget>(&w, "SSTab2")->setCurrentIndex(0);
-    control<QTabWidget>(&w, "SSTab1")->setCurrentWidget(control<QWidget>(&w, "SchedulePage"));
-    w.show();
-    return QTest::qWaitForWindowExposed(&w);
-}
-
-void click(QPushButton *b) {
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
-// Reveals the grid and puts the given entries (by slot number) into their boxes.
-bool revealAndFill(MainWindow &w, const QMap<int, QString> &entries) {
-    if (!openSchedulePage(w))
+// Opens the page, reveals the grid and puts the given entries (by slot number) into their boxes.
+bool revealAndFill(WindowFixture &f, const QMap<int, QString> &entries) {
+    if (!f.showPage(Page))
         return false;
-    click(button(w, "ks"));
+    f.press(StartButton);
     for (auto it = entries.begin(); it != entries.end(); ++it)
-        control<QLineEdit>(&w, ScheduleSlots().at(it.key()).box)->setText(it.value());
+        f.control<QLineEdit>(scheduleSlots().at(it.key()).box)->setText(it.value());
     return true;
 }
 
-QStringList allSlotTexts(const QWidget &w) {
+QStringList allSlotTexts(const WindowFixture &f) {
     QStringList out;
-    for (const ScheduleSlot &slot : ScheduleSlots())
-        out << control<QLineEdit>(&w, slot.box)->text();
+    for (const ScheduleSlot &slot : scheduleSlots())
+        out << f.control<QLineEdit>(slot.box)->text();
     return out;
 }
 
@@ -129,33 +112,34 @@ private Q_SLOTS:
 };
 
 void SchedulePageTest::startShowsOnlyTheStartButton() {
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY(openSchedulePage(w));
-    QVERIFY(button(w, "ks")->isVisible());
-    QVERIFY(control<QWidget>(&w, "Image2")->isVisible());
-    for (QWidget *c : gridControls(w))
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY(f.showPage(Page));
+    QVERIFY(f.control<QPushButton>(StartButton)->isVisible());
+    QVERIFY(f.control<QWidget>("Image2")->isVisible());
+    for (QWidget *c : gridControls(f))
         QVERIFY2(c->isHidden(), qPrintable(c->objectName()));
 
     // A click where the hidden clear and export buttons lie reaches neither of them.
     p.dialogs.answer({DialogAnswer::Ok, DialogAnswer::Ok});
-    for (const char *name : {"qk", "bc"}) {
-        QPushButton *hidden = button(w, name);
-        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, hidden->mapTo(&w, hidden->rect().center()));
+    for (QLatin1String name : {ClearButton, SaveButton}) {
+        QPushButton *hidden = f.control<QPushButton>(name);
+        QTest::mouseClick(f.window.windowHandle(), Qt::LeftButton, {},
+                          hidden->mapTo(&f.window, hidden->rect().center()));
     }
     QVERIFY(p.dialogs.shown().isEmpty());
     QVERIFY(p.files.log().isEmpty());
 }
 
 void SchedulePageTest::startButtonRevealsTheGridForGood() {
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY(openSchedulePage(w));
-    QList<QWidget *> watched = gridControls(w);
-    watched << button(w, "ks");
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY(f.showPage(Page));
+    QList<QWidget *> watched = gridControls(f);
+    watched << f.control<QPushButton>(StartButton);
     VisibilityLog log(watched);
 
-    click(button(w, "ks"));
+    f.press(StartButton);
 
     // Hour labels, boxes in the order of their numbers, the column headers, clear, export; then ks goes.
     QStringList expected;
@@ -165,18 +149,18 @@ void SchedulePageTest::startButtonRevealsTheGridForGood() {
     expected << u"hide ks"_s;
     QCOMPARE(log.events, expected);
     QVERIFY(p.dialogs.shown().isEmpty());
-    QCOMPARE(allSlotTexts(w), QStringList(ScheduleSlotCount, QString()));
+    QCOMPARE(allSlotTexts(f), QStringList(ScheduleSlotCount, QString()));
 
     // A typed entry and the grid survive a trip to other tabs; the start button never comes back.
-    box(w, u"Text22"_s)->setText(u"开会"_s);
-    control<QTabWidget>(&w, "SSTab1")->setCurrentIndex(2);
-    control<QTabWidget>(&w, "SSTab2")->setCurrentIndex(1);
-    QVERIFY(!button(w, "qk")->isVisible());
-    QVERIFY(openSchedulePage(w));
-    for (QWidget *c : gridControls(w))
+    f.control<QLineEdit>(u"Text22"_s)->setText(u"开会"_s);
+    f.control<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    f.control<QTabWidget>("SSTab2")->setCurrentIndex(1);
+    QVERIFY(!f.control<QPushButton>(ClearButton)->isVisible());
+    QVERIFY(f.showPage(Page));
+    for (QWidget *c : gridControls(f))
         QVERIFY2(c->isVisible(), qPrintable(c->objectName()));
-    QVERIFY(!button(w, "ks")->isVisible());
-    QCOMPARE(box(w, u"Text22"_s)->text(), u"开会"_s);
+    QVERIFY(!f.control<QPushButton>(StartButton)->isVisible());
+    QCOMPARE(f.control<QLineEdit>(u"Text22"_s)->text(), u"开会"_s);
 }
 
 void SchedulePageTest::clearAsksTwiceThenEmpties_data() {
@@ -196,22 +180,23 @@ void SchedulePageTest::clearAsksTwiceThenEmpties() {
     QFETCH(QList<DialogAnswer>, answers);
     QFETCH(bool, filled);
     QFETCH(bool, emptied);
-    FakePlatform p;
-    MainWindow w(p.services);
+    WindowFixture f;
+    FakePlatform &p = f.platform;
     QMap<int, QString> entries;
     if (filled)
         for (int s = 0; s < ScheduleSlotCount; ++s)
             entries.insert(s, u"事项%1"_s.arg(s));
-    QVERIFY((revealAndFill(w, entries)));
-    const QStringList before = allSlotTexts(w);
+    QVERIFY((revealAndFill(f, entries)));
+    const QStringList before = allSlotTexts(f);
     QStringList changed;
     for (const QString &name : BoxesByNumber)
-        connect(box(w, name), &QLineEdit::textChanged, this, [&changed, name] { changed << name; });
+        connect(f.control<QLineEdit>(name), &QLineEdit::textChanged, this,
+                [&changed, name] { changed << name; });
     p.files.put(July23File, "exported earlier");
     for (DialogAnswer a : answers)
         p.dialogs.answer(a);
 
-    click(button(w, "qk"));
+    f.press(ClearButton);
 
     QStringList prompts{ClearQuestion};
     if (answers.first() == DialogAnswer::Ok)
@@ -221,26 +206,26 @@ void SchedulePageTest::clearAsksTwiceThenEmpties() {
         QCOMPARE(shown.kind, FakeDialogs::Kind::Confirm);
         QCOMPARE(shown.form, ConfirmForm::OkCancel);
     }
-    QCOMPARE(allSlotTexts(w), emptied ? QStringList(ScheduleSlotCount, QString()) : before);
+    QCOMPARE(allSlotTexts(f), emptied ? QStringList(ScheduleSlotCount, QString()) : before);
     // The boxes are emptied in the order of their numbers.
     QCOMPARE(changed, emptied && filled ? BoxesByNumber : QStringList());
     // Clearing shows and hides nothing and touches no file.
-    for (QWidget *c : gridControls(w))
+    for (QWidget *c : gridControls(f))
         QVERIFY2(c->isVisible(), qPrintable(c->objectName()));
-    QVERIFY(button(w, "ks")->isHidden());
+    QVERIFY(f.control<QPushButton>(StartButton)->isHidden());
     QCOMPARE(p.files.bytes(July23File), QByteArray("exported earlier"));
     QCOMPARE(p.files.log(), QStringList());
 }
 
 void SchedulePageTest::exportWritesTheWholeSchedule() {
-    FakePlatform p;
-    MainWindow w(p.services);
+    WindowFixture f;
+    FakePlatform &p = f.platform;
     const QMap<int, QString> entries{{0, u"起床"_s}, {7, u"开会"_s}};
-    QVERIFY((revealAndFill(w, entries)));
+    QVERIFY((revealAndFill(f, entries)));
     const int readings = p.clock.readings();
     p.dialogs.answer(DialogAnswer::Ok);
 
-    click(button(w, "bc"));
+    f.press(SaveButton);
 
     QCOMPARE(p.files.paths(), QStringList{July23File});
     QCOMPARE(p.files.bytes(July23File), expectedFile(u"2009-7-23"_s, entries, u"2009-7-23 21:27:05"_s));
@@ -253,18 +238,18 @@ void SchedulePageTest::exportWritesTheWholeSchedule() {
     QCOMPARE(p.dialogs.shown()[1].icon, InfoIcon::Information);
     QCOMPARE(p.clock.readings() - readings, 2);
     // The page is left as it was.
-    QCOMPARE(box(w, u"Text2"_s)->text(), u"起床"_s);
-    QCOMPARE(box(w, u"Text22"_s)->text(), u"开会"_s);
-    QVERIFY(button(w, "bc")->isVisible());
-    QVERIFY(button(w, "ks")->isHidden());
+    QCOMPARE(f.control<QLineEdit>(u"Text2"_s)->text(), u"起床"_s);
+    QCOMPARE(f.control<QLineEdit>(u"Text22"_s)->text(), u"开会"_s);
+    QVERIFY(f.control<QPushButton>(SaveButton)->isVisible());
+    QVERIFY(f.control<QPushButton>(StartButton)->isHidden());
 }
 
 void SchedulePageTest::exportWithEveryBoxEmpty() {
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY((revealAndFill(w, {})));
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY((revealAndFill(f, {})));
     p.dialogs.answer(DialogAnswer::Ok);
-    click(button(w, "bc"));
+    f.press(SaveButton);
     QCOMPARE(p.files.bytes(July23File), expectedFile(u"2009-7-23"_s, {}, u"2009-7-23 21:27:05"_s));
     QCOMPARE(p.dialogs.messages(), QStringList{ExportDone});
 }
@@ -277,14 +262,14 @@ void SchedulePageTest::cancelledExportWritesNothing_data() {
 
 void SchedulePageTest::cancelledExportWritesNothing() {
     QFETCH(DialogAnswer, answer);
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY((revealAndFill(w, {{0, u"起床"_s}})));
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY((revealAndFill(f, {{0, u"起床"_s}})));
     p.files.put(July23File, "exported earlier");
     const int readings = p.clock.readings();
     p.dialogs.answer(answer);
 
-    click(button(w, "bc"));
+    f.press(SaveButton);
 
     QCOMPARE(p.dialogs.prompts(), QStringList{ExportQuestion});
     QCOMPARE(p.files.log(), QStringList());
@@ -293,20 +278,20 @@ void SchedulePageTest::cancelledExportWritesNothing() {
 }
 
 void SchedulePageTest::secondExportTheSameDayReplacesTheFile() {
-    FakePlatform p;
-    MainWindow w(p.services);
+    WindowFixture f;
+    FakePlatform &p = f.platform;
     QMap<int, QString> many;
     for (int s = 0; s < ScheduleSlotCount; s += 3)
         many.insert(s, u"很长的一条安排 %1"_s.arg(s));
-    QVERIFY((revealAndFill(w, many)));
+    QVERIFY((revealAndFill(f, many)));
     p.dialogs.answer(DialogAnswer::Ok);
-    click(button(w, "bc"));
+    f.press(SaveButton);
 
     p.dialogs.answer({DialogAnswer::Ok, DialogAnswer::Ok, DialogAnswer::Ok});
-    click(button(w, "qk"));
-    box(w, u"Text35"_s)->setText(u"睡觉"_s);
+    f.press(ClearButton);
+    f.control<QLineEdit>(u"Text35"_s)->setText(u"睡觉"_s);
     p.clock.set(QDateTime(QDate(2009, 7, 23), QTime(22, 40, 0)));
-    click(button(w, "bc"));
+    f.press(SaveButton);
 
     QCOMPARE(p.files.paths(), QStringList{July23File});
     QCOMPARE(p.files.bytes(July23File),
@@ -315,14 +300,14 @@ void SchedulePageTest::secondExportTheSameDayReplacesTheFile() {
 }
 
 void SchedulePageTest::exportsOnDifferentDaysLeaveOneFileEach() {
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY((revealAndFill(w, {{0, u"起床"_s}})));
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY((revealAndFill(f, {{0, u"起床"_s}})));
     p.dialogs.answer({DialogAnswer::Ok, DialogAnswer::Ok});
-    click(button(w, "bc"));
+    f.press(SaveButton);
     p.clock.set(QDateTime(QDate(2009, 8, 1), QTime(9, 5, 3)));
-    box(w, u"Text2"_s)->setText(u"跑步"_s);
-    click(button(w, "bc"));
+    f.control<QLineEdit>(u"Text2"_s)->setText(u"跑步"_s);
+    f.press(SaveButton);
 
     QCOMPARE(p.files.paths(), (QStringList{July23File, u"D:\\2009-8-1 的日程表.txt"_s}));
     QCOMPARE(p.files.bytes(July23File),
@@ -333,15 +318,15 @@ void SchedulePageTest::exportsOnDifferentDaysLeaveOneFileEach() {
 
 // An export that straddles midnight: today is read first (name and title), the moment afterwards.
 void SchedulePageTest::clockIsReadForTheNameThenForTheLastLine() {
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY((revealAndFill(w, {{33, u"睡觉"_s}})));
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY((revealAndFill(f, {{33, u"睡觉"_s}})));
     p.clock.setSequence(
         {QDateTime(QDate(2009, 7, 23), QTime(23, 59, 59)), QDateTime(QDate(2009, 7, 24), QTime(0, 0, 0))});
     const int readings = p.clock.readings();
     p.dialogs.answer(DialogAnswer::Ok);
 
-    click(button(w, "bc"));
+    f.press(SaveButton);
 
     QCOMPARE(p.clock.readings() - readings, 2);
     QCOMPARE(p.files.paths(), QStringList{July23File});
@@ -364,14 +349,14 @@ void SchedulePageTest::failedExportKeepsTheEarlierFile() {
     QFETCH(MemoryFileSystem::FailAt, step);
     QFETCH(int, writeNumber);
     QFETCH(FileFailure, kind);
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY((revealAndFill(w, {{0, u"起床"_s}})));
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY((revealAndFill(f, {{0, u"起床"_s}})));
     p.files.put(July23File, "exported earlier");
     p.files.failAt(step, kind, writeNumber);
     p.dialogs.answer(DialogAnswer::Ok);
 
-    click(button(w, "bc"));
+    f.press(SaveButton);
 
     QCOMPARE(p.files.bytes(July23File), QByteArray("exported earlier"));
     QCOMPARE(p.dialogs.shown().size(), 2);
@@ -385,8 +370,8 @@ void SchedulePageTest::failedExportKeepsTheEarlierFile() {
         QCOMPARE(log.last(), u"write %1"_s.arg(writeNumber));
     QCOMPARE(log.filter(u"commit"_s).size(), step == MemoryFileSystem::FailAt::Commit ? 1 : 0);
     // Nothing on the page changes.
-    QCOMPARE(box(w, u"Text2"_s)->text(), u"起床"_s);
-    QVERIFY(button(w, "bc")->isVisible());
+    QCOMPARE(f.control<QLineEdit>(u"Text2"_s)->text(), u"起床"_s);
+    QVERIFY(f.control<QPushButton>(SaveButton)->isVisible());
 }
 
 // The whole way down to a real file.
@@ -400,12 +385,12 @@ void SchedulePageTest::exportToTheDisk() {
     FakePlatform p;
     DiskFileSystem disk;
     Services services{p.dialogs, p.clock, disk, p.shell, p.host};
-    MainWindow w(services);
+    WindowFixture f(services);
     const QMap<int, QString> entries{{0, u"起床"_s}, {7, u"开会"_s}};
-    QVERIFY((revealAndFill(w, entries)));
+    QVERIFY((revealAndFill(f, entries)));
     p.dialogs.answer(DialogAnswer::Ok);
 
-    click(button(w, "bc"));
+    f.press(SaveButton);
 
     // Elsewhere the folder named by MORVELA_DRIVE_D, on Windows drive D itself (empty for each test run).
     const QString folder = DiskFileSystem::outputFolder();
@@ -438,10 +423,10 @@ void SchedulePageTest::pastedLineBreaksStayOutOfTheSlot() {
     QFETCH(QString, clipboard);
     QFETCH(QString, after);
     QFETCH(int, cursorAfter);
-    FakePlatform p;
-    MainWindow w(p.services);
-    QVERIFY((revealAndFill(w, {{0, before}})));
-    QLineEdit *slot = box(w, u"Text2"_s);
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QVERIFY((revealAndFill(f, {{0, before}})));
+    QLineEdit *slot = f.control<QLineEdit>(u"Text2"_s);
     slot->setFocus();
     slot->setCursorPosition(cursor);
     QGuiApplication::clipboard()->setText(clipboard);
@@ -450,7 +435,7 @@ void SchedulePageTest::pastedLineBreaksStayOutOfTheSlot() {
     QCOMPARE(slot->cursorPosition(), cursorAfter);
 
     p.dialogs.answer({DialogAnswer::Ok, DialogAnswer::Ok});
-    click(button(w, "bc"));
+    f.press(SaveButton);
     QCOMPARE(p.files.bytes(July23File), expectedFile(u"2009-7-23"_s, {{0, after}}, u"2009-7-23 21:27:05"_s));
 }
 

@@ -1,6 +1,6 @@
-#include "app/MainWindow.h"
-#include "platform/fakes/FakePlatform.h"
-#include "support/UserActions.h"
+#include "solvers/LinearSystemPage.h"
+#include "solvers/QuadraticPage.h"
+#include "support/WindowFixture.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,8 +12,10 @@
 #include <memory>
 
 using namespace morvela;
-using morvela::test::bringUp;
-using morvela::test::type;
+using namespace Qt::StringLiterals;
+using morvela::test::WindowFixture;
+namespace linear = morvela::linearsystempage;
+namespace quadratic = morvela::quadraticpage;
 
 namespace {
 
@@ -22,10 +24,6 @@ QStringList texts(std::initializer_list<const char *> list) {
     for (const char *text : list)
         out << QString::fromUtf8(text);
     return out;
-}
-
-void click(QPushButton *button) {
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 } // namespace
@@ -52,46 +50,36 @@ private Q_SLOTS:
     void quadraticClearConfirmed();
 
 private:
-    template <class T> T *find(const char *name) {
-        T *found = m_window->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    QLineEdit *box(const char *name) { return find<QLineEdit>(name); }
-    QLabel *label(const char *name) { return find<QLabel>(name); }
-    QPushButton *button(const char *name) { return find<QPushButton>(name); }
+    QLineEdit *box(QLatin1String name) { return m_fixture->control<QLineEdit>(name); }
+    QLabel *label(QLatin1String name) { return m_fixture->control<QLabel>(name); }
     void fillLinear(const QStringList &abmcdn);
     void fillQuadratic(const QString &e, const QString &f, const QString &z);
 
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WindowFixture> m_fixture;
 };
 
 void SolverPagesTest::init() {
-    m_platform = std::make_unique<FakePlatform>();
-    m_window = std::make_unique<MainWindow>(m_platform->services);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_fixture = std::make_unique<WindowFixture>();
+    m_fixture->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_fixture->window));
 }
 
 void SolverPagesTest::cleanup() {
-    m_window.reset();
-    m_platform.reset();
+    m_fixture.reset();
 }
 
 void SolverPagesTest::fillLinear(const QStringList &abmcdn) {
-    bringUp(find<QWidget>("LinearSystemPage"));
-    const char *names[] = {"a", "b", "m", "c", "d", "n"};
+    QVERIFY(m_fixture->selectPage(linear::Page));
+    const QLatin1String names[] = {linear::A, linear::B, linear::M, linear::C, linear::D, linear::N};
     for (int i = 0; i < 6; ++i)
-        type(box(names[i]), abmcdn.at(i));
+        m_fixture->type(names[i], abmcdn.at(i));
 }
 
 void SolverPagesTest::fillQuadratic(const QString &e, const QString &f, const QString &z) {
-    bringUp(find<QWidget>("QuadraticPage"));
-    type(box("e"), e);
-    type(box("f"), f);
-    type(box("z"), z);
+    QVERIFY(m_fixture->selectPage(quadratic::Page));
+    m_fixture->type(quadratic::E, e);
+    m_fixture->type(quadratic::F, f);
+    m_fixture->type(quadratic::Z, z);
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -133,37 +121,37 @@ void SolverPagesTest::linearSolves() {
     QFETCH(QString, x);
     QFETCH(QString, y);
     fillLinear(abmcdn);
-    click(button("Command22"));
-    QCOMPARE(label("xgen")->text(), x);
-    QCOMPARE(label("ygen")->text(), y);
-    QVERIFY(m_platform->dialogs.shown().isEmpty());
+    m_fixture->press(linear::SolveButton);
+    QCOMPARE(label(linear::XResult)->text(), x);
+    QCOMPARE(label(linear::YResult)->text(), y);
+    QVERIFY(m_fixture->platform.dialogs.shown().isEmpty());
     // The boxes keep what was typed.
-    QCOMPARE(box("a")->text(), abmcdn.at(0));
+    QCOMPARE(box(linear::A)->text(), abmcdn.at(0));
 }
 
 void SolverPagesTest::linearKeepsItsResultsWhenThereIsNoSolution() {
     fillLinear(texts({"1", "1", "3", "1", "-1", "1"}));
-    click(button("Command22"));
-    QCOMPARE(label("xgen")->text(), QStringLiteral("2"));
-    QCOMPARE(label("ygen")->text(), QStringLiteral("1"));
+    m_fixture->press(linear::SolveButton);
+    QCOMPARE(label(linear::XResult)->text(), u"2"_s);
+    QCOMPARE(label(linear::YResult)->text(), u"1"_s);
 
     // A singular system, then an overflowing one, then all boxes unreadable: the old results stay.
     fillLinear(texts({"1", "2", "3", "2", "4", "6"}));
-    QCOMPARE(label("xgen")->text(), QStringLiteral("2")); // editing does not clear either
-    click(button("Command22"));
+    QCOMPARE(label(linear::XResult)->text(), u"2"_s); // editing does not clear either
+    m_fixture->press(linear::SolveButton);
     fillLinear(texts({"1e999", "1", "1", "1", "-1", "1"}));
-    click(button("Command22"));
+    m_fixture->press(linear::SolveButton);
     fillLinear(texts({"x", "y", "z", "", "", ""}));
-    click(button("Command22"));
-    QCOMPARE(label("xgen")->text(), QStringLiteral("2"));
-    QCOMPARE(label("ygen")->text(), QStringLiteral("1"));
+    m_fixture->press(linear::SolveButton);
+    QCOMPARE(label(linear::XResult)->text(), u"2"_s);
+    QCOMPARE(label(linear::YResult)->text(), u"1"_s);
 
     // Every press starts afresh: a solvable system replaces both.
     fillLinear(texts({"2", "3", "8", "1", "-1", "-1"}));
-    click(button("Command22"));
-    QCOMPARE(label("xgen")->text(), QStringLiteral("1"));
-    QCOMPARE(label("ygen")->text(), QStringLiteral("2"));
-    QVERIFY(m_platform->dialogs.shown().isEmpty());
+    m_fixture->press(linear::SolveButton);
+    QCOMPARE(label(linear::XResult)->text(), u"1"_s);
+    QCOMPARE(label(linear::YResult)->text(), u"2"_s);
+    QVERIFY(m_fixture->platform.dialogs.shown().isEmpty());
 }
 
 void SolverPagesTest::linearClearCancelled_data() {
@@ -175,40 +163,40 @@ void SolverPagesTest::linearClearCancelled_data() {
 void SolverPagesTest::linearClearCancelled() {
     QFETCH(DialogAnswer, answer);
     fillLinear(texts({"1", "1", "3", "1", "-1", "1"}));
-    click(button("Command22"));
-    m_platform->dialogs.answer(answer);
-    click(button("Command23"));
+    m_fixture->press(linear::SolveButton);
+    m_fixture->platform.dialogs.answer(answer);
+    m_fixture->press(linear::ClearButton);
 
-    QCOMPARE(m_platform->dialogs.shown().size(), 1);
-    const FakeDialogs::Shown &asked = m_platform->dialogs.shown().first();
+    QCOMPARE(m_fixture->platform.dialogs.shown().size(), 1);
+    const FakeDialogs::Shown &asked = m_fixture->platform.dialogs.shown().first();
     QCOMPARE(asked.kind, FakeDialogs::Kind::Confirm);
-    QCOMPARE(asked.prompt, QStringLiteral("您确定要清空数据吗？"));
+    QCOMPARE(asked.prompt, u"您确定要清空数据吗？"_s);
     QCOMPARE(asked.form, ConfirmForm::OkCancel);
     const QStringList expected = texts({"1", "1", "3", "1", "-1", "1"});
-    const char *names[] = {"a", "b", "m", "c", "d", "n"};
+    const QLatin1String names[] = {linear::A, linear::B, linear::M, linear::C, linear::D, linear::N};
     for (int i = 0; i < 6; ++i)
         QCOMPARE(box(names[i])->text(), expected.at(i));
-    QCOMPARE(label("xgen")->text(), QStringLiteral("2"));
-    QCOMPARE(label("ygen")->text(), QStringLiteral("1"));
+    QCOMPARE(label(linear::XResult)->text(), u"2"_s);
+    QCOMPARE(label(linear::YResult)->text(), u"1"_s);
 }
 
 void SolverPagesTest::linearClearConfirmed() {
     fillLinear(texts({"1", "1", "3", "1", "-1", "1"}));
-    click(button("Command22"));
+    m_fixture->press(linear::SolveButton);
     QStringList emptied;
-    for (const char *name : {"a", "b", "m", "c", "d", "n"}) {
+    for (QLatin1String name : {linear::A, linear::B, linear::M, linear::C, linear::D, linear::N}) {
         QLineEdit *b = box(name);
         connect(b, &QLineEdit::textChanged, this, [&emptied, b] { emptied << b->objectName(); });
     }
-    m_platform->dialogs.answer(DialogAnswer::Ok);
-    click(button("Command23"));
+    m_fixture->platform.dialogs.answer(DialogAnswer::Ok);
+    m_fixture->press(linear::ClearButton);
 
     QCOMPARE(emptied, texts({"a", "b", "c", "d", "m", "n"}));
-    for (const char *name : {"a", "b", "m", "c", "d", "n"})
+    for (QLatin1String name : {linear::A, linear::B, linear::M, linear::C, linear::D, linear::N})
         QVERIFY(box(name)->text().isEmpty());
-    QVERIFY(label("xgen")->text().isEmpty());
-    QVERIFY(label("ygen")->text().isEmpty());
-    QCOMPARE(m_platform->dialogs.shown().size(), 1);
+    QVERIFY(label(linear::XResult)->text().isEmpty());
+    QVERIFY(label(linear::YResult)->text().isEmpty());
+    QCOMPARE(m_fixture->platform.dialogs.shown().size(), 1);
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -257,96 +245,96 @@ void SolverPagesTest::quadraticSolves() {
     QFETCH(QString, x1);
     QFETCH(QString, x2);
     fillQuadratic(e, f, z);
-    click(button("Command25"));
-    QCOMPARE(label("x1gen")->text(), x1);
-    QCOMPARE(label("x2gen")->text(), x2);
-    QVERIFY(m_platform->dialogs.shown().isEmpty());
-    QVERIFY(label("x1fgen")->text().isEmpty());
-    QVERIFY(label("x2fgen")->text().isEmpty());
+    m_fixture->press(quadratic::SolveButton);
+    QCOMPARE(label(quadratic::X1Result)->text(), x1);
+    QCOMPARE(label(quadratic::X2Result)->text(), x2);
+    QVERIFY(m_fixture->platform.dialogs.shown().isEmpty());
+    QVERIFY(label(quadratic::X1Spare)->text().isEmpty());
+    QVERIFY(label(quadratic::X2Spare)->text().isEmpty());
 }
 
 void SolverPagesTest::quadraticWarnsWhenThereIsNoRealRoot() {
-    fillQuadratic(QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("-2"));
-    click(button("Command25"));
-    fillQuadratic(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("-1"));
-    click(button("Command25"));
+    fillQuadratic(u"1"_s, u"-3"_s, u"-2"_s);
+    m_fixture->press(quadratic::SolveButton);
+    fillQuadratic(u"1"_s, u"0"_s, u"-1"_s);
+    m_fixture->press(quadratic::SolveButton);
 
-    QCOMPARE(m_platform->dialogs.shown().size(), 1);
-    const FakeDialogs::Shown &told = m_platform->dialogs.shown().first();
+    QCOMPARE(m_fixture->platform.dialogs.shown().size(), 1);
+    const FakeDialogs::Shown &told = m_fixture->platform.dialogs.shown().first();
     QCOMPARE(told.kind, FakeDialogs::Kind::Info);
-    QCOMPARE(told.prompt, QStringLiteral("此方程无实数解！"));
+    QCOMPARE(told.prompt, u"此方程无实数解！"_s);
     QCOMPARE(told.icon, InfoIcon::Information);
-    QCOMPARE(label("x1gen")->text(), QStringLiteral("2"));
-    QCOMPARE(label("x2gen")->text(), QStringLiteral("1"));
+    QCOMPARE(label(quadratic::X1Result)->text(), u"2"_s);
+    QCOMPARE(label(quadratic::X2Result)->text(), u"1"_s);
 }
 
 void SolverPagesTest::quadraticReplacesTheRootsOfTheEquationBefore() {
-    fillQuadratic(QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("-2"));
-    click(button("Command25"));
-    QCOMPARE(label("x1gen")->text(), QStringLiteral("2"));
+    fillQuadratic(u"1"_s, u"-3"_s, u"-2"_s);
+    m_fixture->press(quadratic::SolveButton);
+    QCOMPARE(label(quadratic::X1Result)->text(), u"2"_s);
     // f² and 4·e·z are beyond the largest double; the roots are those of x² + x = 1.
-    fillQuadratic(QStringLiteral("1e200"), QStringLiteral("1e200"), QStringLiteral("1e200"));
-    click(button("Command25"));
-    QCOMPARE(label("x1gen")->text(), QStringLiteral("0.618033988749895"));
-    QCOMPARE(label("x2gen")->text(), QStringLiteral("-1.61803398874989"));
-    QVERIFY(m_platform->dialogs.shown().isEmpty());
+    fillQuadratic(u"1e200"_s, u"1e200"_s, u"1e200"_s);
+    m_fixture->press(quadratic::SolveButton);
+    QCOMPARE(label(quadratic::X1Result)->text(), u"0.618033988749895"_s);
+    QCOMPARE(label(quadratic::X2Result)->text(), u"-1.61803398874989"_s);
+    QVERIFY(m_fixture->platform.dialogs.shown().isEmpty());
 }
 
 void SolverPagesTest::quadraticKeepsItsRootsWhenAStepFails() {
-    fillQuadratic(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"));
-    click(button("Command25"));
-    QCOMPARE(label("x1gen")->text(), QStringLiteral("1"));
-    QCOMPARE(label("x2gen")->text(), QStringLiteral("-3"));
+    fillQuadratic(u"1"_s, u"2"_s, u"3"_s);
+    m_fixture->press(quadratic::SolveButton);
+    QCOMPARE(label(quadratic::X1Result)->text(), u"1"_s);
+    QCOMPARE(label(quadratic::X2Result)->text(), u"-3"_s);
 
     // e = 0, then z unreadable, then e unreadable: no message, the roots stay.
     const QStringList failing[] = {texts({"0", "2", "3"}), texts({"1", "2", ""}), texts({"1", "2", "abc"}),
                                    texts({"x", "2", "3"})};
     for (const QStringList &texts : failing) {
         fillQuadratic(texts.at(0), texts.at(1), texts.at(2));
-        click(button("Command25"));
-        QCOMPARE(label("x1gen")->text(), QStringLiteral("1"));
-        QCOMPARE(label("x2gen")->text(), QStringLiteral("-3"));
+        m_fixture->press(quadratic::SolveButton);
+        QCOMPARE(label(quadratic::X1Result)->text(), u"1"_s);
+        QCOMPARE(label(quadratic::X2Result)->text(), u"-3"_s);
     }
-    QVERIFY(m_platform->dialogs.shown().isEmpty());
+    QVERIFY(m_fixture->platform.dialogs.shown().isEmpty());
 }
 
 void SolverPagesTest::quadraticClearCancelled() {
-    fillQuadratic(QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("-2"));
-    click(button("Command25"));
-    m_platform->dialogs.answer(DialogAnswer::Cancel);
-    click(button("Command24"));
+    fillQuadratic(u"1"_s, u"-3"_s, u"-2"_s);
+    m_fixture->press(quadratic::SolveButton);
+    m_fixture->platform.dialogs.answer(DialogAnswer::Cancel);
+    m_fixture->press(quadratic::ClearButton);
 
-    QCOMPARE(m_platform->dialogs.prompts(), QStringList{QStringLiteral("您确定要清空数据吗？")});
-    QCOMPARE(m_platform->dialogs.shown().first().form, ConfirmForm::OkCancel);
-    QCOMPARE(box("e")->text(), QStringLiteral("1"));
-    QCOMPARE(box("f")->text(), QStringLiteral("-3"));
-    QCOMPARE(box("z")->text(), QStringLiteral("-2"));
-    QCOMPARE(label("x1gen")->text(), QStringLiteral("2"));
-    QCOMPARE(label("x2gen")->text(), QStringLiteral("1"));
+    QCOMPARE(m_fixture->platform.dialogs.prompts(), QStringList{u"您确定要清空数据吗？"_s});
+    QCOMPARE(m_fixture->platform.dialogs.shown().first().form, ConfirmForm::OkCancel);
+    QCOMPARE(box(quadratic::E)->text(), u"1"_s);
+    QCOMPARE(box(quadratic::F)->text(), u"-3"_s);
+    QCOMPARE(box(quadratic::Z)->text(), u"-2"_s);
+    QCOMPARE(label(quadratic::X1Result)->text(), u"2"_s);
+    QCOMPARE(label(quadratic::X2Result)->text(), u"1"_s);
 }
 
 void SolverPagesTest::quadraticClearConfirmed() {
-    fillQuadratic(QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("-2"));
-    click(button("Command25"));
+    fillQuadratic(u"1"_s, u"-3"_s, u"-2"_s);
+    m_fixture->press(quadratic::SolveButton);
     // The two spare labels are never written; a mark in them shows that clearing leaves them alone.
-    label("x1fgen")->setText(QStringLiteral("mark 1"));
-    label("x2fgen")->setText(QStringLiteral("mark 2"));
+    label(quadratic::X1Spare)->setText(u"mark 1"_s);
+    label(quadratic::X2Spare)->setText(u"mark 2"_s);
     QStringList emptied;
-    for (const char *name : {"e", "f", "z"}) {
+    for (QLatin1String name : {quadratic::E, quadratic::F, quadratic::Z}) {
         QLineEdit *b = box(name);
         connect(b, &QLineEdit::textChanged, this, [&emptied, b] { emptied << b->objectName(); });
     }
-    m_platform->dialogs.answer(DialogAnswer::Ok);
-    click(button("Command24"));
+    m_fixture->platform.dialogs.answer(DialogAnswer::Ok);
+    m_fixture->press(quadratic::ClearButton);
 
     QCOMPARE(emptied, texts({"e", "f", "z"}));
-    QVERIFY(box("e")->text().isEmpty());
-    QVERIFY(box("f")->text().isEmpty());
-    QVERIFY(box("z")->text().isEmpty());
-    QVERIFY(label("x1gen")->text().isEmpty());
-    QVERIFY(label("x2gen")->text().isEmpty());
-    QCOMPARE(label("x1fgen")->text(), QStringLiteral("mark 1"));
-    QCOMPARE(label("x2fgen")->text(), QStringLiteral("mark 2"));
+    QVERIFY(box(quadratic::E)->text().isEmpty());
+    QVERIFY(box(quadratic::F)->text().isEmpty());
+    QVERIFY(box(quadratic::Z)->text().isEmpty());
+    QVERIFY(label(quadratic::X1Result)->text().isEmpty());
+    QVERIFY(label(quadratic::X2Result)->text().isEmpty());
+    QCOMPARE(label(quadratic::X1Spare)->text(), u"mark 1"_s);
+    QCOMPARE(label(quadratic::X2Spare)->text(), u"mark 2"_s);
 }
 
 QTEST_MAIN(SolverPagesTest)

@@ -9,12 +9,13 @@
 #include <limits>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 // A result as the page shows it; "-" stands for no value.
 QString shown(const std::optional<double> &value) {
-    return value ? NumberText(*value) : QStringLiteral("-");
+    return value ? NumberText(*value) : u"-"_s;
 }
 
 #ifdef __SIZEOF_FLOAT128__
@@ -136,7 +137,7 @@ void SolversTest::linearSystemNegativeZeroIsShownAs0() {
     QVERIFY(solution.x && solution.y);
     QVERIFY(std::signbit(*solution.x));
     QVERIFY(std::signbit(*solution.y));
-    QCOMPARE(NumberText(*solution.x), QStringLiteral("0"));
+    QCOMPARE(NumberText(*solution.x), u"0"_s);
 }
 
 // The tenths system comes out a few units off in the last bits (x = -0.99999999999999956,
@@ -146,8 +147,8 @@ void SolversTest::linearSystemKeepsTheLastDigitErrorOfItsOrder() {
     QVERIFY(solution.x && solution.y);
     QVERIFY(*solution.x == -0.99999999999999956);
     QVERIFY(*solution.y == 1.9999999999999991);
-    QCOMPARE(NumberText(*solution.x), QStringLiteral("-1"));
-    QCOMPARE(NumberText(*solution.y), QStringLiteral("2"));
+    QCOMPARE(NumberText(*solution.x), u"-1"_s);
+    QCOMPARE(NumberText(*solution.y), u"2"_s);
 }
 
 void SolversTest::quadratic_data() {
@@ -281,7 +282,7 @@ void SolversTest::quadraticAgreesWithQuadPrecision() {
         const double z = randomDouble(random, zExponentLow, zExponentHigh);
         const QuadraticSolution solution = SolveQuadratic(text(e), text(f), text(z));
         const auto expected = quadRoots(e, f, z);
-        const QString where = QStringLiteral("e=%1 f=%2 z=%3").arg(text(e), text(f), text(z));
+        const QString where = u"e=%1 f=%2 z=%3"_s.arg(text(e), text(f), text(z));
         QVERIFY2(solution.noRealRoot == !expected, qPrintable(where));
         if (!expected)
             continue;
@@ -289,8 +290,7 @@ void SolversTest::quadraticAgreesWithQuadPrecision() {
         const QString shown = NumberText(*solution.x1) + QLatin1Char(' ') + NumberText(*solution.x2);
         const QString right =
             NumberText(double(expected->first)) + QLatin1Char(' ') + NumberText(double(expected->second));
-        QVERIFY2(shown == right,
-                 qPrintable(where + QStringLiteral(": ") + shown + QStringLiteral(" instead of ") + right));
+        QVERIFY2(shown == right, qPrintable(where + u": "_s + shown + u" instead of "_s + right));
     }
 #else
     QSKIP("needs a quadruple precision type");

@@ -1,8 +1,7 @@
 // The irregular verb page in the real window: "搜索" and "清空" with scripted dialogs.
 
-#include "app/MainWindow.h"
-#include "common/Controls.h"
-#include "platform/fakes/FakePlatform.h"
+#include "support/WindowFixture.h"
+#include "verbs/VerbLookupPage.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +10,7 @@
 
 using namespace morvela;
 using namespace Qt::StringLiterals;
+using morvela::test::WindowFixture;
 
 Q_DECLARE_METATYPE(morvela::DialogAnswer)
 
@@ -30,13 +30,13 @@ const QString NotFound =
 
 // The window with its verb page controls at hand.
 struct VerbPage {
-    FakePlatform p;
-    MainWindow w{p.services};
-    QLineEdit *dc = control<QLineEdit>(&w, "dc");
-    QLabel *st = control<QLabel>(&w, "st");
-    QLabel *zwhy = control<QLabel>(&w, "zwhy");
-    QPushButton *search = control<QPushButton>(&w, "Command26");
-    QPushButton *clear = control<QPushButton>(&w, "Command27");
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    QLineEdit *dc = f.control<QLineEdit>(verblookuppage::VerbBox);
+    QLabel *st = f.control<QLabel>(verblookuppage::FormsResult);
+    QLabel *zwhy = f.control<QLabel>(verblookuppage::MeaningResult);
+    QPushButton *search = f.control<QPushButton>(verblookuppage::SearchButton);
+    QPushButton *clear = f.control<QPushButton>(verblookuppage::ClearButton);
 
     void searchFor(const QString &typed) {
         dc->setText(typed);
@@ -46,7 +46,7 @@ struct VerbPage {
 
 } // namespace
 
-class TestVerbPage : public QObject {
+class VerbPageTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void found_data();
@@ -61,7 +61,7 @@ private Q_SLOTS:
     void clearAsksAlsoOnEmptyPage();
 };
 
-void TestVerbPage::found_data() {
+void VerbPageTest::found_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("forms");
     QTest::addColumn<QString>("meaning");
@@ -73,7 +73,7 @@ void TestVerbPage::found_data() {
     QTest::newRow("hold") << u"hold"_s << u"hold-held-held"_s << u"握住；举行"_s;
 }
 
-void TestVerbPage::found() {
+void VerbPageTest::found() {
     QFETCH(QString, typed);
     QFETCH(QString, forms);
     QFETCH(QString, meaning);
@@ -85,7 +85,7 @@ void TestVerbPage::found() {
     QVERIFY(page.p.dialogs.shown().isEmpty());
 }
 
-void TestVerbPage::notFound_data() {
+void VerbPageTest::notFound_data() {
     QTest::addColumn<QString>("typed");
     QTest::newRow("one blank") << u" "_s;
     QTest::newRow("Go") << u"Go"_s;
@@ -97,7 +97,7 @@ void TestVerbPage::notFound_data() {
 }
 
 // The warning is shown once and an earlier result stays beside the unmatched input.
-void TestVerbPage::notFound() {
+void VerbPageTest::notFound() {
     QFETCH(QString, typed);
     VerbPage page;
     page.searchFor(u"go"_s);
@@ -113,7 +113,7 @@ void TestVerbPage::notFound() {
     QCOMPARE(page.zwhy->text(), u"走"_s);
 }
 
-void TestVerbPage::emptyInputIsIgnored() {
+void VerbPageTest::emptyInputIsIgnored() {
     VerbPage page;
     page.searchFor(QString());
     QVERIFY(page.p.dialogs.shown().isEmpty());
@@ -127,7 +127,7 @@ void TestVerbPage::emptyInputIsIgnored() {
     QCOMPARE(page.zwhy->text(), u"躺"_s);
 }
 
-void TestVerbPage::sameWordTwiceGivesSameCaptions() {
+void VerbPageTest::sameWordTwiceGivesSameCaptions() {
     VerbPage page;
     page.searchFor(u"lay"_s);
     page.search->click();
@@ -137,13 +137,13 @@ void TestVerbPage::sameWordTwiceGivesSameCaptions() {
     QVERIFY(page.p.dialogs.shown().isEmpty());
 }
 
-void TestVerbPage::clearNeedsOk_data() {
+void VerbPageTest::clearNeedsOk_data() {
     QTest::addColumn<DialogAnswer>("answer");
     QTest::newRow("Cancel") << DialogAnswer::Cancel;
     QTest::newRow("closed") << DialogAnswer::NoAnswer;
 }
 
-void TestVerbPage::clearNeedsOk() {
+void VerbPageTest::clearNeedsOk() {
     QFETCH(DialogAnswer, answer);
     VerbPage page;
     page.searchFor(u"go"_s);
@@ -160,7 +160,7 @@ void TestVerbPage::clearNeedsOk() {
     QCOMPARE(page.zwhy->text(), u"走"_s);
 }
 
-void TestVerbPage::clearEmptiesAllThree() {
+void VerbPageTest::clearEmptiesAllThree() {
     VerbPage page;
     page.searchFor(u"go"_s);
     page.p.dialogs.answer(DialogAnswer::Ok);
@@ -171,7 +171,7 @@ void TestVerbPage::clearEmptiesAllThree() {
     QCOMPARE(page.zwhy->text(), QString());
 }
 
-void TestVerbPage::clearAsksAlsoOnEmptyPage() {
+void VerbPageTest::clearAsksAlsoOnEmptyPage() {
     VerbPage page;
     page.p.dialogs.answer({DialogAnswer::Ok, DialogAnswer::Cancel});
     page.clear->click();
@@ -180,5 +180,5 @@ void TestVerbPage::clearAsksAlsoOnEmptyPage() {
     QCOMPARE(page.p.dialogs.unansweredScript(), 0);
 }
 
-QTEST_MAIN(TestVerbPage)
+QTEST_MAIN(VerbPageTest)
 #include "tst_verbpage.moc"

@@ -35,7 +35,7 @@ bool isLowerAsciiWord(const QString &s) {
 
 } // namespace
 
-class TestVerbs : public QObject {
+class VerbsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void tableMatchesExpectedTable_data();
@@ -54,7 +54,7 @@ private Q_SLOTS:
     void notFoundTextIsSevenLinesJoinedByCrLf();
 };
 
-void TestVerbs::tableMatchesExpectedTable_data() {
+void VerbsTest::tableMatchesExpectedTable_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("forms");
@@ -63,7 +63,7 @@ void TestVerbs::tableMatchesExpectedTable_data() {
     QFile file(fixturePath());
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(fixturePath()));
     const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), qsizetype(IrregularVerbCount));
+    QCOMPARE(lines.size(), qsizetype(IrregularVerbTable.size()));
     for (const QString &line : lines) {
         const QStringList cells = line.split(u'\t');
         QCOMPARE(cells.size(), qsizetype(4));
@@ -71,13 +71,13 @@ void TestVerbs::tableMatchesExpectedTable_data() {
     }
 }
 
-void TestVerbs::tableMatchesExpectedTable() {
+void VerbsTest::tableMatchesExpectedTable() {
     QFETCH(int, row);
     QFETCH(QString, key);
     QFETCH(QString, forms);
     QFETCH(QString, meaning);
 
-    QVERIFY(row >= 1 && row <= int(IrregularVerbCount));
+    QVERIFY(row >= 1 && row <= int(IrregularVerbTable.size()));
     const VerbEntry &entry = IrregularVerbTable[std::size_t(row - 1)];
     QCOMPARE(text(entry.key), key);
     QCOMPARE(text(entry.forms), forms);
@@ -86,9 +86,8 @@ void TestVerbs::tableMatchesExpectedTable() {
     QCOMPARE(lookupVerb(key), &entry);
 }
 
-void TestVerbs::keysAreUniqueAndWellFormed() {
-    const QStringList slashKeys{QStringLiteral("am/is"), QStringLiteral("do/does"),
-                                QStringLiteral("have/has")};
+void VerbsTest::keysAreUniqueAndWellFormed() {
+    const QStringList slashKeys{u"am/is"_s, u"do/does"_s, u"have/has"_s};
     QSet<QString> seen;
     for (const VerbEntry &entry : IrregularVerbTable) {
         const QString key = text(entry.key);
@@ -96,17 +95,17 @@ void TestVerbs::keysAreUniqueAndWellFormed() {
         QVERIFY2(!seen.contains(key), qPrintable(key));
         seen.insert(key);
     }
-    QCOMPARE(seen.size(), qsizetype(IrregularVerbCount));
+    QCOMPARE(seen.size(), qsizetype(IrregularVerbTable.size()));
     for (const QString &key : slashKeys)
         QVERIFY(seen.contains(key));
 }
 
-void TestVerbs::formsStartWithKeyAndHaveThreeSlots() {
+void VerbsTest::formsStartWithKeyAndHaveThreeSlots() {
     for (const VerbEntry &entry : IrregularVerbTable) {
         const QString key = text(entry.key);
         const QString forms = text(entry.forms);
         if (key == u"be")
-            QCOMPARE(forms, QStringLiteral("am/is/are-was/were-been"));
+            QCOMPARE(forms, u"am/is/are-was/were-been"_s);
         else
             QVERIFY2(forms.startsWith(key + u'-'), qPrintable(forms));
         const QStringList slots = forms.split(u'-');
@@ -117,8 +116,8 @@ void TestVerbs::formsStartWithKeyAndHaveThreeSlots() {
     }
 }
 
-void TestVerbs::punctuationIsAsciiInFormsAndFullWidthInMeanings() {
-    const QString noPerfect = QStringLiteral("(无完成时)");
+void VerbsTest::punctuationIsAsciiInFormsAndFullWidthInMeanings() {
+    const QString noPerfect = u"(无完成时)"_s;
     int modals = 0;
     for (const VerbEntry &entry : IrregularVerbTable) {
         QString forms = text(entry.forms);
@@ -136,7 +135,7 @@ void TestVerbs::punctuationIsAsciiInFormsAndFullWidthInMeanings() {
     QCOMPARE(modals, 4);
 }
 
-void TestVerbs::sharedMeanings_data() {
+void VerbsTest::sharedMeanings_data() {
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("meaning");
     QTest::newRow("be") << QStringList{u"am"_s, u"am/is"_s, u"are"_s, u"be"_s} << u"是"_s;
@@ -145,7 +144,7 @@ void TestVerbs::sharedMeanings_data() {
     QTest::newRow("spend") << QStringList{u"cost"_s, u"spend"_s} << u"花费"_s;
 }
 
-void TestVerbs::sharedMeanings() {
+void VerbsTest::sharedMeanings() {
     QFETCH(QStringList, keys);
     QFETCH(QString, meaning);
     for (const QString &key : keys) {
@@ -159,7 +158,7 @@ void TestVerbs::sharedMeanings() {
     QCOMPARE(holders, int(keys.size()));
 }
 
-void TestVerbs::lookup_data() {
+void VerbsTest::lookup_data() {
     QTest::addColumn<QString>("input");
     QTest::addColumn<bool>("found");
     QTest::addColumn<QString>("forms");
@@ -213,7 +212,7 @@ void TestVerbs::lookup_data() {
     miss("one blank", u" "_s);
 }
 
-void TestVerbs::lookup() {
+void VerbsTest::lookup() {
     QFETCH(QString, input);
     QFETCH(bool, found);
     QFETCH(QString, forms);
@@ -228,7 +227,7 @@ void TestVerbs::lookup() {
     QCOMPARE(text(entry->meaning), meaning);
 }
 
-void TestVerbs::lookupSurvivesAnyText_data() {
+void VerbsTest::lookupSurvivesAnyText_data() {
     QTest::addColumn<QString>("input");
     const QChar high(char16_t(0xD800));
     const QChar low(char16_t(0xDC00));
@@ -242,13 +241,13 @@ void TestVerbs::lookupSurvivesAnyText_data() {
     QTest::newRow("1 MB after a key") << QString(u"go"_s + QString(1 << 20, u' '));
 }
 
-void TestVerbs::lookupSurvivesAnyText() {
+void VerbsTest::lookupSurvivesAnyText() {
     QFETCH(QString, input);
     QCOMPARE(lookupVerb(input), nullptr);
     QCOMPARE(searchVerb(input).kind, VerbSearchOutcome::Kind::NotFound);
 }
 
-void TestVerbs::search_data() {
+void VerbsTest::search_data() {
     QTest::addColumn<QString>("input");
     QTest::addColumn<VerbSearchOutcome::Kind>("kind");
     QTest::addColumn<QString>("forms");
@@ -264,7 +263,7 @@ void TestVerbs::search_data() {
     QTest::newRow("xyz") << u"xyz"_s << VerbSearchOutcome::Kind::NotFound << QString();
 }
 
-void TestVerbs::search() {
+void VerbsTest::search() {
     QFETCH(QString, input);
     QFETCH(VerbSearchOutcome::Kind, kind);
     QFETCH(QString, forms);
@@ -279,7 +278,7 @@ void TestVerbs::search() {
     }
 }
 
-void TestVerbs::notFoundTextIsSevenLinesJoinedByCrLf() {
+void VerbsTest::notFoundTextIsSevenLinesJoinedByCrLf() {
     const QStringList expected{
         u"抱歉，未找到对应结果。请检查是否有以下错误：  "_s,
         u"①单词输入错误；"_s,
@@ -297,5 +296,5 @@ void TestVerbs::notFoundTextIsSevenLinesJoinedByCrLf() {
     QVERIFY(VerbNotFoundText.split(u"\r\n"_s).first().endsWith(u"：  "));
 }
 
-QTEST_MAIN(TestVerbs)
+QTEST_MAIN(VerbsTest)
 #include "tst_verbs.moc"

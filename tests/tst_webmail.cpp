@@ -1,6 +1,5 @@
-#include "app/MainWindow.h"
 #include "platform/SystemShell.h"
-#include "platform/fakes/FakePlatform.h"
+#include "support/WindowFixture.h"
 #include "webmail/MailShortcutTable.h"
 
 #include <QAbstractButton>
@@ -16,6 +15,7 @@
 
 using namespace morvela;
 using namespace Qt::StringLiterals;
+using morvela::test::WindowFixture;
 
 namespace {
 
@@ -59,7 +59,7 @@ QStringList controlSnapshot(const QWidget &window) {
         if (const auto *tabs = qobject_cast<const QTabWidget *>(w))
             text = QString::number(tabs->currentIndex());
         const QRect g = w->geometry();
-        lines.append(QStringLiteral("%1 %2 %3,%4 %5x%6 hidden=%7 enabled=%8 [%9]")
+        lines.append(u"%1 %2 %3,%4 %5x%6 hidden=%7 enabled=%8 [%9]"_s
                          .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()))
                          .arg(g.x())
                          .arg(g.y())
@@ -108,7 +108,7 @@ void addHandWrittenRows() {
 
 } // namespace
 
-class TestWebmail : public QObject {
+class WebmailTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void rows_data();
@@ -138,11 +138,11 @@ private Q_SLOTS:
     void clickChangesNoControl();
 };
 
-void TestWebmail::rows_data() {
+void WebmailTest::rows_data() {
     addHandWrittenRows();
 }
 
-void TestWebmail::rows() {
+void WebmailTest::rows() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(int, row);
@@ -157,13 +157,13 @@ void TestWebmail::rows() {
     QCOMPARE(shortcut->address, address);
 }
 
-void TestWebmail::namesAndGridPlacesAreUnique() {
+void WebmailTest::namesAndGridPlacesAreUnique() {
     const QList<MailShortcut> &table = MailShortcutTable();
     QCOMPARE(table.size(), 16);
     QSet<int> places;
     for (qsizetype i = 0; i < table.size(); ++i) {
         // Command1 to Command16 in order: the handlers rely on it.
-        QCOMPARE(QLatin1String(table[i].name), QStringLiteral("Command%1").arg(i + 1));
+        QCOMPARE(QLatin1String(table[i].name), u"Command%1"_s.arg(i + 1));
         QVERIFY(table[i].row >= 1 && table[i].row <= 4);
         QVERIFY(table[i].column >= 1 && table[i].column <= 4);
         places.insert(table[i].row * 10 + table[i].column);
@@ -171,7 +171,7 @@ void TestWebmail::namesAndGridPlacesAreUnique() {
     QCOMPARE(places.size(), 16);
 }
 
-void TestWebmail::addressesSurviveUrlParsingUnchanged() {
+void WebmailTest::addressesSurviveUrlParsingUnchanged() {
     // Where the browser is reached through QUrl, the address must come out byte for byte as written.
     for (const MailShortcut &row : MailShortcutTable()) {
         const QUrl url = QUrl::fromEncoded(row.address.toUtf8(), QUrl::StrictMode);
@@ -180,8 +180,8 @@ void TestWebmail::addressesSurviveUrlParsingUnchanged() {
     }
 }
 
-void TestWebmail::gmailQueryKeysInOrder() {
-    const MailShortcut *gmail = rowNamed(QStringLiteral("Command15"));
+void WebmailTest::gmailQueryKeysInOrder() {
+    const MailShortcut *gmail = rowNamed(u"Command15"_s);
     QVERIFY(gmail);
     const QList<QPair<QString, QString>> pairs = queryPairs(gmail->address);
     QStringList keys;
@@ -194,25 +194,24 @@ void TestWebmail::gmailQueryKeysInOrder() {
     for (qsizetype i = 0; i < pairs.size(); ++i)
         if (!fixed[i].isNull())
             QCOMPARE(pairs[i].second, fixed[i]);
-    QVERIFY(QRegularExpression(QStringLiteral("^[a-z]{12}$")).match(pairs[4].second).hasMatch());
+    QVERIFY(QRegularExpression(u"^[a-z]{12}$"_s).match(pairs[4].second).hasMatch());
 }
 
-void TestWebmail::gmailContinueValue() {
-    const MailShortcut *gmail = rowNamed(QStringLiteral("Command15"));
+void WebmailTest::gmailContinueValue() {
+    const MailShortcut *gmail = rowNamed(u"Command15"_s);
     QVERIFY(gmail);
     const QString value = queryPairs(gmail->address).value(3).second;
-    QCOMPARE(value,
-             QStringLiteral("http%3A%2F%2Fmail.google.com%2Fmail%2F%3Fhl%3Dzh-CN%26ui%3Dhtml%26zy%3Dl"));
+    QCOMPARE(value, u"http%3A%2F%2Fmail.google.com%2Fmail%2F%3Fhl%3Dzh-CN%26ui%3Dhtml%26zy%3Dl"_s);
     // Decoded, it is the web client's address with its own three query keys.
     const QUrl client(QUrl::fromPercentEncoding(value.toUtf8()));
-    QCOMPARE(client.scheme(), QStringLiteral("http"));
-    QCOMPARE(client.host(), QStringLiteral("mail.google.com"));
-    QCOMPARE(client.path(), QStringLiteral("/mail/"));
-    QCOMPARE(client.query(), QStringLiteral("hl=zh-CN&ui=html&zy=l"));
-    QCOMPARE(QUrl(gmail->address).host(), QStringLiteral("www.google.com"));
+    QCOMPARE(client.scheme(), u"http"_s);
+    QCOMPARE(client.host(), u"mail.google.com"_s);
+    QCOMPARE(client.path(), u"/mail/"_s);
+    QCOMPARE(client.query(), u"hl=zh-CN&ui=html&zy=l"_s);
+    QCOMPARE(QUrl(gmail->address).host(), u"www.google.com"_s);
 }
 
-void TestWebmail::gridFormula_data() {
+void WebmailTest::gridFormula_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
     QTest::addColumn<QRect>("rect");
@@ -224,14 +223,14 @@ void TestWebmail::gridFormula_data() {
     QTest::newRow("4,4") << 4 << 4 << QRect(10680, 5280, 1695, 375);
 }
 
-void TestWebmail::gridFormula() {
+void WebmailTest::gridFormula() {
     QFETCH(int, row);
     QFETCH(int, column);
     QFETCH(QRect, rect);
     QCOMPARE(mailButtonRectTwips(row, column), rect);
 }
 
-void TestWebmail::commandLine_data() {
+void WebmailTest::commandLine_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("suffix");
@@ -246,21 +245,21 @@ void TestWebmail::commandLine_data() {
     QTest::newRow("Command7 plain start page") << u"Command7"_s << u"explorer.exe \"http://"_s << u"/\""_s;
 }
 
-void TestWebmail::commandLine() {
+void WebmailTest::commandLine() {
     QFETCH(QString, name);
     QFETCH(QString, prefix);
     QFETCH(QString, suffix);
     const MailShortcut *row = rowNamed(name);
     QVERIFY(row);
     const QString line = explorerCommandLine(row->address);
-    QCOMPARE(line, QStringLiteral("explorer.exe \"") + row->address + QStringLiteral("\""));
+    QCOMPARE(line, u"explorer.exe \""_s + row->address + u"\""_s);
     QVERIFY2(line.startsWith(prefix), qPrintable(line));
     QVERIFY2(line.endsWith(suffix), qPrintable(line));
     QCOMPARE(line.count(QLatin1Char('"')), 2);
     QCOMPARE(line.count(QLatin1Char(' ')), 1);
 }
 
-void TestWebmail::quotedArgument_data() {
+void WebmailTest::quotedArgument_data() {
     QTest::addColumn<QString>("commandLine");
     QTest::addColumn<QString>("expected"); // null: nothing
     QTest::newRow("explorer line") << u"explorer.exe \"http://mail.163.com/\""_s << u"http://mail.163.com/"_s;
@@ -272,7 +271,7 @@ void TestWebmail::quotedArgument_data() {
     QTest::newRow("empty line") << u""_s << QString();
 }
 
-void TestWebmail::quotedArgument() {
+void WebmailTest::quotedArgument() {
     QFETCH(QString, commandLine);
     QFETCH(QString, expected);
     const std::optional<QString> got = morvela::quotedArgument(commandLine);
@@ -282,20 +281,19 @@ void TestWebmail::quotedArgument() {
         QCOMPARE(got.value_or(QString()), expected);
 }
 
-void TestWebmail::everyCommandLineGivesBackItsAddress() {
+void WebmailTest::everyCommandLineGivesBackItsAddress() {
     for (const MailShortcut &row : MailShortcutTable())
         QCOMPARE(morvela::quotedArgument(explorerCommandLine(row.address)).value_or(QString()), row.address);
 }
 
-void TestWebmail::buttonSitsOnItsGridPlace() {
+void WebmailTest::buttonSitsOnItsGridPlace() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(int, row);
     QFETCH(int, column);
-    FakePlatform p;
-    MainWindow w(p.services);
-    auto *tabs = w.findChild<QTabWidget *>(u"SSTab1"_s);
-    auto *button = w.findChild<QPushButton *>(name);
+    WindowFixture f;
+    auto *tabs = f.find<QTabWidget>(u"SSTab1"_s);
+    auto *button = f.find<QPushButton>(name);
     QVERIFY(tabs && button);
     QVERIFY(tabs->isAncestorOf(button));
     QCOMPARE(button->text(), caption);
@@ -310,12 +308,12 @@ void TestWebmail::buttonSitsOnItsGridPlace() {
     QVERIFY(button->isEnabled());
 }
 
-void TestWebmail::clickLaunchesItsAddressMinimized() {
+void WebmailTest::clickLaunchesItsAddressMinimized() {
     QFETCH(QString, name);
     QFETCH(QString, address);
-    FakePlatform p;
-    MainWindow w(p.services);
-    w.findChild<QPushButton *>(name)->click();
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    f.find<QPushButton>(name)->click();
 
     QCOMPARE(p.shell.launches().size(), 1);
     QCOMPARE(p.shell.launches().at(0).commandLine, u"explorer.exe \""_s + address + u"\""_s);
@@ -323,10 +321,10 @@ void TestWebmail::clickLaunchesItsAddressMinimized() {
     QVERIFY(p.dialogs.shown().isEmpty());
 }
 
-void TestWebmail::twoClicksLaunchTwice() {
-    FakePlatform p;
-    MainWindow w(p.services);
-    auto *button = w.findChild<QPushButton *>(u"Command11"_s);
+void WebmailTest::twoClicksLaunchTwice() {
+    WindowFixture f;
+    FakePlatform &p = f.platform;
+    auto *button = f.find<QPushButton>(u"Command11"_s);
     button->click();
     button->click();
     QCOMPARE(p.shell.launches().size(), 2);
@@ -334,28 +332,28 @@ void TestWebmail::twoClicksLaunchTwice() {
     QVERIFY(p.shell.launches().at(1).commandLine.endsWith(u"/webmail/\""_s));
 }
 
-void TestWebmail::clickChangesNoControl_data() {
+void WebmailTest::clickChangesNoControl_data() {
     QTest::addColumn<bool>("launchFails");
     QTest::newRow("launch succeeds") << false;
     QTest::newRow("launch fails") << true;
 }
 
-void TestWebmail::clickChangesNoControl() {
+void WebmailTest::clickChangesNoControl() {
     QFETCH(bool, launchFails);
-    FakePlatform p;
+    WindowFixture f;
+    FakePlatform &p = f.platform;
     p.shell.setFailing(launchFails);
-    MainWindow w(p.services);
-    const QStringList before = controlSnapshot(w);
+    const QStringList before = controlSnapshot(f.window);
     QVERIFY(before.size() > 16);
 
     for (const MailShortcut &row : MailShortcutTable())
-        w.findChild<QPushButton *>(QString::fromLatin1(row.name))->click();
+        f.find<QPushButton>(QString::fromLatin1(row.name))->click();
 
     QCOMPARE(p.shell.launches().size(), 16);
-    QCOMPARE(controlSnapshot(w), before);
+    QCOMPARE(controlSnapshot(f.window), before);
     // A failed launch is swallowed: no dialog of any kind.
     QVERIFY(p.dialogs.shown().isEmpty());
 }
 
-QTEST_MAIN(TestWebmail)
+QTEST_MAIN(WebmailTest)
 #include "tst_webmail.moc"

@@ -10,9 +10,7 @@ constexpr std::u16string_view DoMeaning = u"做";
 constexpr std::u16string_view HaveMeaning = u"拥有";
 constexpr std::u16string_view SpendMeaning = u"花费";
 
-} // namespace
-
-constexpr std::array<VerbEntry, IrregularVerbCount> IrregularVerbTable{{
+constexpr VerbEntry Rows[] = {
     {u"am", u"am-was-been", IsMeaning},
     {u"am/is", u"am/is-was-been", IsMeaning},
     {u"are", u"are-were-been", IsMeaning},
@@ -99,7 +97,11 @@ constexpr std::array<VerbEntry, IrregularVerbCount> IrregularVerbTable{{
     {u"will", u"will-would-(无完成时)", u"将要"},
     {u"win", u"win-won-won", u"获胜"},
     {u"write", u"write-wrote-written", u"写"},
-}};
+};
+
+} // namespace
+
+constexpr std::span<const VerbEntry> IrregularVerbTable{Rows};
 
 const VerbEntry *lookupVerb(QStringView text) {
     const std::u16string_view wanted(text.utf16(), std::size_t(text.size()));

@@ -2,8 +2,7 @@
 
 #include <QStringView>
 
-#include <array>
-#include <cstddef>
+#include <span>
 #include <string_view>
 
 namespace morvela {
@@ -15,11 +14,9 @@ struct VerbEntry {
     std::u16string_view meaning;
 };
 
-inline constexpr std::size_t IrregularVerbCount = 86;
-
-// The built-in verb table, in its fixed order. Constant data: nothing is built at start and nothing
-// changes it at run time.
-extern const std::array<VerbEntry, IrregularVerbCount> IrregularVerbTable;
+// The built-in verb table, in its fixed order; its size is the number of rows written in it. Constant
+// data: nothing is built at start and nothing changes it at run time.
+extern const std::span<const VerbEntry> IrregularVerbTable;
 
 // The entry whose key equals the whole text, code unit by code unit (no trimming, no case or width
 // folding), or nullptr. Any text is accepted, the empty text included.

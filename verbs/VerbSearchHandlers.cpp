@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "verbs/IrregularVerbTable.h"
+#include "verbs/VerbLookupPage.h"
 #include "verbs/VerbSearch.h"
 
 #include <QLabel>
@@ -15,22 +16,25 @@
 
 namespace morvela {
 
-VerbSearchHandlers::VerbSearchHandlers(QWidget *window, Services &services)
-    : QObject(window), m_services(services), m_dc(control<QLineEdit>(window, "dc")),
-      m_st(control<QLabel>(window, "st")), m_zwhy(control<QLabel>(window, "zwhy")) {
-    connectClick(control<QPushButton>(window, "Command26"), this, &VerbSearchHandlers::Command26_Click);
-    connectClick(control<QPushButton>(window, "Command27"), this, &VerbSearchHandlers::Command27_Click);
+VerbSearchHandlers::VerbSearchHandlers(QWidget *page, Services &services)
+    : QObject(page), m_services(services), m_verbBox(control<QLineEdit>(page, verblookuppage::VerbBox)),
+      m_formsResult(control<QLabel>(page, verblookuppage::FormsResult)),
+      m_meaningResult(control<QLabel>(page, verblookuppage::MeaningResult)) {
+    connectClick(control<QPushButton>(page, verblookuppage::SearchButton), this,
+                 &VerbSearchHandlers::Command26_Click);
+    connectClick(control<QPushButton>(page, verblookuppage::ClearButton), this,
+                 &VerbSearchHandlers::Command27_Click);
 }
 
 void VerbSearchHandlers::Command26_Click() {
-    const QString typed = m_dc->text();
+    const QString typed = m_verbBox->text();
     const VerbSearchOutcome outcome = searchVerb(typed);
     switch (outcome.kind) {
     case VerbSearchOutcome::Kind::Nothing:
         return;
     case VerbSearchOutcome::Kind::Show:
-        m_st->setText(textView(outcome.entry->forms).toString());
-        m_zwhy->setText(textView(outcome.entry->meaning).toString());
+        m_formsResult->setText(textView(outcome.entry->forms).toString());
+        m_meaningResult->setText(textView(outcome.entry->meaning).toString());
         return;
     case VerbSearchOutcome::Kind::NotFound:
         m_services.dialogs.InfoBox(VerbNotFoundText, InfoIcon::Warning);
@@ -41,9 +45,9 @@ void VerbSearchHandlers::Command26_Click() {
 void VerbSearchHandlers::Command27_Click() {
     if (m_services.dialogs.ConfirmBox(ClearDataQuestion, ConfirmForm::OkCancel) != DialogAnswer::Ok)
         return;
-    m_dc->setText(QString());
-    m_st->setText(QString());
-    m_zwhy->setText(QString());
+    m_verbBox->setText(QString());
+    m_formsResult->setText(QString());
+    m_meaningResult->setText(QString());
 }
 
 } // namespace morvela

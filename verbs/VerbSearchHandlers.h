@@ -11,11 +11,11 @@ namespace morvela {
 struct Services;
 
 // The click handlers of the irregular verb page: "搜索" (Command26) and "清空" (Command27).
-// They find their controls in the window by name.
+// They find their controls on their page.
 class VerbSearchHandlers final : public QObject {
     Q_OBJECT
 public:
-    VerbSearchHandlers(QWidget *window, Services &services);
+    VerbSearchHandlers(QWidget *page, Services &services);
 
 public Q_SLOTS:
     // Looks up the verb typed into dc and shows its forms in st and its meaning in zwhy.
@@ -25,9 +25,9 @@ public Q_SLOTS:
 
 private:
     Services &m_services;
-    QLineEdit *m_dc;
-    QLabel *m_st;
-    QLabel *m_zwhy;
+    QLineEdit *m_verbBox;    // dc
+    QLabel *m_formsResult;   // st
+    QLabel *m_meaningResult; // zwhy
 };
 
 } // namespace morvela

@@ -11,26 +11,15 @@
 
 namespace morvela {
 
-MailHandlers::MailHandlers(QWidget *window, Services &services) : QObject(window), m_services(services) {
-    using Slot = void (MailHandlers::*)();
-    static constexpr Slot handlers[] = {
-        &MailHandlers::Command1_Click,  &MailHandlers::Command2_Click,  &MailHandlers::Command3_Click,
-        &MailHandlers::Command4_Click,  &MailHandlers::Command5_Click,  &MailHandlers::Command6_Click,
-        &MailHandlers::Command7_Click,  &MailHandlers::Command8_Click,  &MailHandlers::Command9_Click,
-        &MailHandlers::Command10_Click, &MailHandlers::Command11_Click, &MailHandlers::Command12_Click,
-        &MailHandlers::Command13_Click, &MailHandlers::Command14_Click, &MailHandlers::Command15_Click,
-        &MailHandlers::Command16_Click,
-    };
-    // The table lists Command1 to Command16 in order, so row i belongs to slot i.
-    const QList<MailShortcut> &table = MailShortcutTable();
-    for (qsizetype i = 0; i < table.size(); ++i)
-        connectClick(control<QPushButton>(window, table[i].name), this, handlers[i]);
+MailHandlers::MailHandlers(QWidget *page, Services &services) : QObject(page), m_services(services) {
+    // The table lives as long as the program, so each connection can hold its row.
+    for (const MailShortcut &row : MailShortcutTable())
+        connectClick(control<QPushButton>(page, row.name), this, [this, &row] { Command_Click(row); });
 }
 
-void MailHandlers::openShortcut(qsizetype row) {
+void MailHandlers::Command_Click(const MailShortcut &row) {
     // The task identifier and any failure are of no interest: the click has done its part.
-    (void)m_services.shell.launch(explorerCommandLine(MailShortcutTable().at(row).address),
-                                  MailLaunchWindowStyle);
+    (void)m_services.shell.launch(explorerCommandLine(row.address), MailLaunchWindowStyle);
 }
 
 } // namespace morvela

@@ -7,7 +7,9 @@
 namespace morvela {
 
 // One button of the e-mail page: its control name, caption, place in the slanted grid (row and
-// column from 1) and the full address it opens.
+// column from 1) and the full address it opens. A row is the whole of a button: the page, its keyboard
+// order and its handler all come from the table. A new row needs a control name no other page uses
+// (Command17 to Command31 are the other pages' buttons).
 struct MailShortcut {
     const char *name;
     QString caption;
@@ -16,7 +18,7 @@ struct MailShortcut {
     QString address;
 };
 
-// The sixteen buttons, Command1 to Command16 in that order.
+// The buttons, Command1 to Command16 in that order.
 const QList<MailShortcut> &MailShortcutTable();
 
 // The window style every shortcut is launched with: minimized, with focus.

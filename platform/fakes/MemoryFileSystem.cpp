@@ -1,5 +1,7 @@
 #include "platform/fakes/MemoryFileSystem.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvela {
 
 class MemoryOutputFile final : public OutputFile {
@@ -8,9 +10,9 @@ public:
 
     bool write(const QByteArray &bytes) override {
         ++m_writes;
-        m_fs.m_log << QStringLiteral("write %1").arg(m_writes);
+        m_fs.m_log << u"write %1"_s.arg(m_writes);
         if (m_fs.m_failAt == MemoryFileSystem::FailAt::Write && m_writes >= m_fs.m_failWrite) {
-            m_error = {m_fs.m_failKind, QStringLiteral("scripted write failure")};
+            m_error = {m_fs.m_failKind, u"scripted write failure"_s};
             return false;
         }
         m_pending += bytes;
@@ -18,9 +20,9 @@ public:
     }
 
     bool commit() override {
-        m_fs.m_log << QStringLiteral("commit %1").arg(m_path);
+        m_fs.m_log << u"commit %1"_s.arg(m_path);
         if (m_fs.m_failAt == MemoryFileSystem::FailAt::Commit) {
-            m_error = {m_fs.m_failKind, QStringLiteral("scripted commit failure")};
+            m_error = {m_fs.m_failKind, u"scripted commit failure"_s};
             return false;
         }
         m_fs.m_files.insert(m_path, m_pending);
@@ -38,10 +40,10 @@ private:
 };
 
 std::unique_ptr<OutputFile> MemoryFileSystem::create(const QString &logicalPath, FileError *error) {
-    m_log << QStringLiteral("create %1").arg(logicalPath);
+    m_log << u"create %1"_s.arg(logicalPath);
     if (m_failAt == FailAt::Create) {
         if (error)
-            *error = {m_failKind, QStringLiteral("scripted create failure")};
+            *error = {m_failKind, u"scripted create failure"_s};
         return nullptr;
     }
     return std::make_unique<MemoryOutputFile>(*this, logicalPath);

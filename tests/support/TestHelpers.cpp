@@ -11,6 +11,8 @@
 #include <windows.h>
 #endif
 
+using namespace Qt::StringLiterals;
+
 namespace morvela::test {
 
 QByteArray hexBytes(const char *spaced) {
@@ -41,8 +43,8 @@ QByteArray gbkLines(const QStringList &lines) {
 QString regional(const QString &reference) {
 #ifdef Q_OS_WIN
     // Dates first (year-month-day), then times (hours:minutes[:seconds]) in what is left.
-    static const QRegularExpression date(QStringLiteral("\\b(\\d{4})-(\\d{1,2})-(\\d{1,2})\\b"));
-    static const QRegularExpression time(QStringLiteral("\\b(\\d{1,2}):(\\d{2})(?::(\\d{2}))?\\b"));
+    static const QRegularExpression date(u"\\b(\\d{4})-(\\d{1,2})-(\\d{1,2})\\b"_s);
+    static const QRegularExpression time(u"\\b(\\d{1,2}):(\\d{2})(?::(\\d{2}))?\\b"_s);
     wchar_t buffer[128];
     QString text = reference;
     for (auto m = date.match(text); m.hasMatch(); m = date.match(text, m.capturedStart() + 1)) {
@@ -86,7 +88,7 @@ QString regional(const QString &reference) {
 QByteArray writtenBytes(const QStringList &lines) {
     MemoryFileSystem files;
     TextFileWriter writer(files);
-    const QString path = QStringLiteral("D:\\t.txt");
+    const QString path = u"D:\\t.txt"_s;
     if (!writer.open(path))
         return "open failed";
     for (const QString &line : lines)

@@ -4,7 +4,10 @@
 // hidden and filled here directly, as the page handlers and the user would.
 
 #include "app/MainWindow.h"
+#include "note/StickyNotePage.h"
 #include "platform/fakes/FakePlatform.h"
+#include "schedule/SchedulePage.h"
+#include "schedule/ScheduleSlot.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,6 +56,7 @@ int main(int argc, char *argv[]) {
     FakePlatform platform;
     platform.clock.set(QDateTime(QDate(2009, 7, 23), QTime(21, 27)));
     MainWindow window(platform.services);
+    window.buildAllPages(); // every page at once: the tool reaches into pages before it shows them
     window.show();
 
     auto *outer = qobject_cast<QTabWidget *>(find(window, u"SSTab2"_s));
@@ -89,25 +93,31 @@ int main(int argc, char *argv[]) {
     // The schedule page with its grid shown, as the start button leaves it.
     outer->setCurrentIndex(0);
     schedule->setCurrentIndex(1);
-    QStringList grid{u"min0"_s, u"min30"_s, u"qk"_s, u"bc"_s};
-    for (int hour = 6; hour <= 22; ++hour)
-        grid.append(u"d%1"_s.arg(hour));
-    for (int box = 2; box <= 35; ++box)
-        grid.append(u"Text%1"_s.arg(box));
-    setShown(window, grid, true);
-    setShown(window, {u"ks"_s}, false);
-    // Typed entries show whether a slot's text fits its box.
-    if (auto *first = window.findChild<QLineEdit *>(u"Text2"_s))
+    {
+        using namespace schedulepage;
+        QStringList grid{FullHourHeader, HalfHourHeader, ClearButton, SaveButton};
+        for (int hour = FirstHour; hour <= LastHour; ++hour)
+            grid.append(hourLabel(hour));
+        for (const ScheduleSlot &slot : scheduleSlots())
+            grid.append(QString::fromLatin1(slot.box));
+        setShown(window, grid, true);
+        setShown(window, {StartButton}, false);
+    }
+    // Typed entries show whether a slot's text fits its box: the first slot and the last.
+    if (auto *first = window.findChild<QLineEdit *>(QString::fromLatin1(scheduleSlots().front().box)))
         first->setText(u"晨练 Morning run"_s);
-    if (auto *last = window.findChild<QLineEdit *>(u"Text35"_s))
+    if (auto *last = window.findChild<QLineEdit *>(QString::fromLatin1(scheduleSlots().back().box)))
         last->setText(u"写日记，准备明天的会议"_s);
     shoot(u"1-2-SchedulePage-grid"_s);
 
     // The note page with a note, as the create button leaves it.
     schedule->setCurrentIndex(4);
-    setShown(window, {u"wbzt"_s, u"qhbzt"_s}, false);
-    setShown(window, {u"ybzt"_s, u"Text36"_s, u"qkbzt"_s, u"bcbzt"_s}, true);
-    if (auto *note = window.findChild<QPlainTextEdit *>(u"Text36"_s))
+    {
+        using namespace stickynotepage;
+        setShown(window, {EmptyPicture, NewButton}, false);
+        setShown(window, {CardPicture, NoteBox, DeleteButton, SaveButton}, true);
+    }
+    if (auto *note = window.findChild<QPlainTextEdit *>(QString(stickynotepage::NoteBox)))
         note->setPlainText(u"下午三点开会\n记得带上报告"_s);
     shoot(u"1-5-StickyNotePage-note"_s);
 

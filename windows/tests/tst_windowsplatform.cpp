@@ -13,6 +13,7 @@
 #include "platform/fakes/FakePlatform.h"
 #include "schedule/ScheduleExport.h"
 #include "support/TestHelpers.h"
+#include "support/WindowFixture.h"
 #include "webmail/MailShortcutTable.h"
 
 #include <QPushButton>
@@ -21,7 +22,9 @@
 #include <windows.h>
 
 using namespace morvela;
+using namespace Qt::StringLiterals;
 using morvela::test::hexBytes;
+using morvela::test::WindowFixture;
 
 namespace {
 
@@ -66,18 +69,18 @@ QByteArray readAll(const QString &path) {
 
 // The regional forms that the "custom forms" CTest run sets for the user (HKCU\Control Panel\International).
 bool customFormsSet() {
-    return localeInfo(LOCALE_SSHORTDATE) == QStringLiteral("d/M/yyyy");
+    return localeInfo(LOCALE_SSHORTDATE) == u"d/M/yyyy"_s;
 }
 
 ExportResult exportLines(Dialogs &dialogs, FileSystem &files, const QString &path, const QStringList &lines) {
     return runExport(dialogs, files,
-                     ExportJob{QStringLiteral("您确定要保存日程表吗？"), [&] { return path; },
-                               [&] { return lines; }, QStringLiteral("日程表已成功保存到D盘根目录！")});
+                     ExportJob{u"您确定要保存日程表吗？"_s, [&] { return path; }, [&] { return lines; },
+                               u"日程表已成功保存到D盘根目录！"_s});
 }
 
 } // namespace
 
-class TestWindowsPlatform : public QObject {
+class WindowsPlatformTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -108,106 +111,105 @@ private:
     QString m_driveTarget; // the folder Wine's drive D points at, as a Windows path (Z:...)
 };
 
-void TestWindowsPlatform::initTestCase() {
+void WindowsPlatformTest::initTestCase() {
     // The Chinese Windows these tests are about: code page 936 and the zh-CN regional settings.
     QCOMPARE(GetACP(), 936u);
     wchar_t name[LOCALE_NAME_MAX_LENGTH];
     QVERIFY(GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH) > 0);
-    QCOMPARE(QString::fromWCharArray(name), QStringLiteral("zh-CN"));
+    QCOMPARE(QString::fromWCharArray(name), u"zh-CN"_s);
     m_driveTarget = qEnvironmentVariable("MORVELA_WINE_DRIVE_D_TARGET");
     QVERIFY2(!m_driveTarget.isEmpty(), "run by scripts/wine-test.sh, which points drive D at a folder");
 }
 
-void TestWindowsPlatform::init() {
+void WindowsPlatformTest::init() {
     // Drive D starts empty for every test.
-    QDir drive(QStringLiteral("D:/"));
+    QDir drive(u"D:/"_s);
     if (drive.exists())
         for (const QString &name : drive.entryList(QDir::Files | QDir::Hidden))
             QVERIFY(drive.remove(name));
 }
 
-void TestWindowsPlatform::systemCodePageWriter_data() {
+void WindowsPlatformTest::systemCodePageWriter_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("日程表") << QStringLiteral("日程表") << hexBytes("C8 D5 B3 CC B1 ED 0D 0A");
-    QTest::newRow("full-width colon") << QStringLiteral("06：00") << hexBytes("30 36 A3 BA 30 30 0D 0A");
-    QTest::newRow("em dash") << QStringLiteral("便纸条—") << hexBytes("B1 E3 D6 BD CC F5 A1 AA 0D 0A");
-    QTest::newRow("emoji") << QStringLiteral("a😀b") << QByteArray("a?b\r\n");
-    QTest::newRow("Thai") << QStringLiteral("x\u0E01y") << QByteArray("x?y\r\n");
-    QTest::newRow("Hangul") << QStringLiteral("\uD55C글") << QByteArray("??\r\n");
+    QTest::newRow("日程表") << u"日程表"_s << hexBytes("C8 D5 B3 CC B1 ED 0D 0A");
+    QTest::newRow("full-width colon") << u"06：00"_s << hexBytes("30 36 A3 BA 30 30 0D 0A");
+    QTest::newRow("em dash") << u"便纸条—"_s << hexBytes("B1 E3 D6 BD CC F5 A1 AA 0D 0A");
+    QTest::newRow("emoji") << u"a😀b"_s << QByteArray("a?b\r\n");
+    QTest::newRow("Thai") << u"x\u0E01y"_s << QByteArray("x?y\r\n");
+    QTest::newRow("Hangul") << u"\uD55C글"_s << QByteArray("??\r\n");
 }
 
-void TestWindowsPlatform::systemCodePageWriter() {
+void WindowsPlatformTest::systemCodePageWriter() {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QCOMPARE(encodeAnsiLine(text), bytes);
 }
 
-void TestWindowsPlatform::chineseShortDate_data() {
+void WindowsPlatformTest::chineseShortDate_data() {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("text");
     // Chinese Windows writes the short date yyyy/M/d.
-    QTest::newRow("23 July 2009") << QDate(2009, 7, 23) << QStringLiteral("2009/7/23");
-    QTest::newRow("1 August 2009") << QDate(2009, 8, 1) << QStringLiteral("2009/8/1");
-    QTest::newRow("31 December 2000") << QDate(2000, 12, 31) << QStringLiteral("2000/12/31");
+    QTest::newRow("23 July 2009") << QDate(2009, 7, 23) << u"2009/7/23"_s;
+    QTest::newRow("1 August 2009") << QDate(2009, 8, 1) << u"2009/8/1"_s;
+    QTest::newRow("31 December 2000") << QDate(2000, 12, 31) << u"2000/12/31"_s;
 }
 
-void TestWindowsPlatform::chineseShortDate() {
+void WindowsPlatformTest::chineseShortDate() {
     QFETCH(QDate, date);
     QFETCH(QString, text);
     QCOMPARE(windowsShortDate(date), text); // the environment is what the test assumes
     QCOMPARE(ShortDateText(date), text);
 }
 
-void TestWindowsPlatform::chineseTimes_data() {
+void WindowsPlatformTest::chineseTimes_data() {
     QTest::addColumn<QDateTime>("moment");
     QTest::addColumn<QString>("dateTime");
     QTest::addColumn<QString>("shortTime");
     // Wine's zh-CN forms are HH:mm:ss and HH:mm (a Chinese Windows 10 has H:mm:ss and H:mm); whichever the
     // system has, the texts follow it, as Windows' own GetTimeFormatEx writes it.
     const QTime morning(9, 5, 3);
-    QTest::newRow("evening") << QDateTime(QDate(2009, 7, 23), QTime(21, 27, 5))
-                             << QStringLiteral("2009/7/23 21:27:05") << QStringLiteral("21:27");
+    QTest::newRow("evening") << QDateTime(QDate(2009, 7, 23), QTime(21, 27, 5)) << u"2009/7/23 21:27:05"_s
+                             << u"21:27"_s;
     QTest::newRow("morning") << QDateTime(QDate(2009, 7, 23), morning)
-                             << QStringLiteral("2009/7/23 ") + windowsTime(morning, 0)
+                             << u"2009/7/23 "_s + windowsTime(morning, 0)
                              << windowsTime(morning, TIME_NOSECONDS);
-    QTest::newRow("midnight is the date alone")
-        << QDateTime(QDate(2009, 7, 24), QTime(0, 0)) << QStringLiteral("2009/7/24")
-        << windowsTime(QTime(0, 0), TIME_NOSECONDS);
+    QTest::newRow("midnight is the date alone") << QDateTime(QDate(2009, 7, 24), QTime(0, 0))
+                                                << u"2009/7/24"_s << windowsTime(QTime(0, 0), TIME_NOSECONDS);
 }
 
-void TestWindowsPlatform::chineseTimes() {
+void WindowsPlatformTest::chineseTimes() {
     QFETCH(QDateTime, moment);
     QFETCH(QString, dateTime);
     QFETCH(QString, shortTime);
     QVERIFY(!shortTime.isEmpty());
     QCOMPARE(DateTimeText(moment), dateTime);
-    QCOMPARE(ShortTimeText(moment.time()), shortTime);
-    QCOMPARE(LongTimeText(moment.time()), windowsTime(moment.time(), 0));
+    QCOMPARE(shortTimeText(moment.time()), shortTime);
+    QCOMPARE(longTimeText(moment.time()), windowsTime(moment.time(), 0));
 }
 
-void TestWindowsPlatform::chineseDecimalSeparator() {
-    QCOMPARE(localeInfo(LOCALE_SDECIMAL), QStringLiteral("."));
-    QCOMPARE(NumberText(-0.5), QStringLiteral("-0.5"));
-    QCOMPARE(NumberText(2.0 / 3.0), QStringLiteral("0.666666666666667"));
+void WindowsPlatformTest::chineseDecimalSeparator() {
+    QCOMPARE(localeInfo(LOCALE_SDECIMAL), u"."_s);
+    QCOMPARE(NumberText(-0.5), u"-0.5"_s);
+    QCOMPARE(NumberText(2.0 / 3.0), u"0.666666666666667"_s);
     QCOMPARE(StrictNumber(u" 0.5 "), std::optional<double>(0.5));
 }
 
-void TestWindowsPlatform::scheduleFileNameAndTitleUnderSlashDate() {
+void WindowsPlatformTest::scheduleFileNameAndTitleUnderSlashDate() {
     const QDate today(2009, 7, 23);
     // No file name can hold "/": the name has "-" where the date has "/", the title keeps "/".
-    QCOMPARE(ScheduleFileName(today), QStringLiteral("D:\\2009-7-23 的日程表.txt"));
+    QCOMPARE(ScheduleFileName(today), u"D:\\2009-7-23 的日程表.txt"_s);
     const QStringList lines = ScheduleFileLines(today, QDateTime(today, QTime(21, 27, 5)), {});
     QCOMPARE(lines.size(), 38);
-    QCOMPARE(lines.first(), QStringLiteral("2009/7/23 的日程表"));
-    QCOMPARE(lines.last(), QStringLiteral("制表时间： 2009/7/23 21:27:05"));
+    QCOMPARE(lines.first(), u"2009/7/23 的日程表"_s);
+    QCOMPARE(lines.last(), u"制表时间： 2009/7/23 21:27:05"_s);
 
     // Written for real on drive D.
     FakeDialogs dialogs;
     dialogs.answer(DialogAnswer::Ok);
     DiskFileSystem files;
     QCOMPARE(exportLines(dialogs, files, ScheduleFileName(today), lines), ExportResult::Written);
-    const QByteArray bytes = readAll(QStringLiteral("D:/2009-7-23 的日程表.txt"));
+    const QByteArray bytes = readAll(u"D:/2009-7-23 的日程表.txt"_s);
     QVERIFY2(bytes.startsWith("2009/7/23 \xB5\xC4\xC8\xD5\xB3\xCC\xB1\xED\r\n\r\n"),
              bytes.left(40).toHex(' '));
     QVERIFY2(bytes.endsWith("\r\n\xD6\xC6\xB1\xED\xCA\xB1\xBC\xE4\xA3\xBA 2009/7/23 21:27:05\r\n"),
@@ -215,7 +217,7 @@ void TestWindowsPlatform::scheduleFileNameAndTitleUnderSlashDate() {
     QCOMPARE(bytes.count("\r\n"), 38);
 }
 
-void TestWindowsPlatform::dateQueryReadsTheRegionalShortDateFirst() {
+void WindowsPlatformTest::dateQueryReadsTheRegionalShortDateFirst() {
     // "同步为今日日期" writes ShortDateText of today; every query must read it back as that day.
     for (const QDate &date : {QDate(2009, 8, 1), QDate(2000, 12, 31), QDate(2026, 12, 11), QDate(1999, 1, 9)})
         QCOMPARE(ParseQueryDate(ShortDateText(date)), std::optional<QDate>(date));
@@ -224,41 +226,39 @@ void TestWindowsPlatform::dateQueryReadsTheRegionalShortDateFirst() {
     QCOMPARE(ParseQueryDate(u"2009/2/29"), std::nullopt);
 }
 
-void TestWindowsPlatform::exportLandsOnDriveD() {
+void WindowsPlatformTest::exportLandsOnDriveD() {
     FakeDialogs dialogs;
     dialogs.answer(DialogAnswer::Ok);
     DiskFileSystem files;
-    const QString path = QStringLiteral("D:\\便纸条—140509.txt");
-    QCOMPARE(exportLines(dialogs, files, path,
-                         {QStringLiteral("2009/8/1 14:05:09 时创建的便纸条"), QString(), QString()}),
+    const QString path = u"D:\\便纸条—140509.txt"_s;
+    QCOMPARE(exportLines(dialogs, files, path, {u"2009/8/1 14:05:09 时创建的便纸条"_s, QString(), QString()}),
              ExportResult::Written);
     const QByteArray expected(
         "2009/8/1 14:05:09 \xCA\xB1\xB4\xB4\xBD\xA8\xB5\xC4\xB1\xE3\xD6\xBD\xCC\xF5\r\n\r\n\r\n");
-    QCOMPARE(readAll(QStringLiteral("D:/便纸条—140509.txt")), expected);
+    QCOMPARE(readAll(u"D:/便纸条—140509.txt"_s), expected);
     // The same bytes in the folder that Wine's drive D points at (seen through drive Z).
-    QCOMPARE(readAll(m_driveTarget + QStringLiteral("/便纸条—140509.txt")), expected);
+    QCOMPARE(readAll(m_driveTarget + u"/便纸条—140509.txt"_s), expected);
     // Nothing else was left on the drive.
-    QCOMPARE(QDir(QStringLiteral("D:/")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{QStringLiteral("便纸条—140509.txt")});
+    QCOMPARE(QDir(u"D:/"_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{u"便纸条—140509.txt"_s});
 
     // A second export replaces the first file completely.
     dialogs.answer(DialogAnswer::Ok);
-    QCOMPARE(exportLines(dialogs, files, path, {QStringLiteral("x")}), ExportResult::Written);
-    QCOMPARE(readAll(QStringLiteral("D:/便纸条—140509.txt")), QByteArray("x\r\n"));
+    QCOMPARE(exportLines(dialogs, files, path, {u"x"_s}), ExportResult::Written);
+    QCOMPARE(readAll(u"D:/便纸条—140509.txt"_s), QByteArray("x\r\n"));
 }
 
-void TestWindowsPlatform::driveDStaysDriveDWhateverTheEnvironment() {
+void WindowsPlatformTest::driveDStaysDriveDWhateverTheEnvironment() {
     qputenv("MORVELA_DRIVE_D", "C:/somewhere");
     const QString folder = DiskFileSystem::outputFolder();
     qunsetenv("MORVELA_DRIVE_D");
-    QCOMPARE(folder, QStringLiteral("D:/"));
-    QCOMPARE(DiskFileSystem::nativePath(QStringLiteral("D:\\本机IP地址及计算机名.txt")),
-             QStringLiteral("D:/本机IP地址及计算机名.txt"));
+    QCOMPARE(folder, u"D:/"_s);
+    QCOMPARE(DiskFileSystem::nativePath(u"D:\\本机IP地址及计算机名.txt"_s), u"D:/本机IP地址及计算机名.txt"_s);
 }
 
-void TestWindowsPlatform::missingDriveDGivesTheWarning() {
+void WindowsPlatformTest::missingDriveDGivesTheWarning() {
     // Drive D goes away: the folder it points at is moved aside (and put back afterwards).
-    const QString away = m_driveTarget + QStringLiteral(".away");
+    const QString away = m_driveTarget + u".away"_s;
     QVERIFY(QDir().rename(m_driveTarget, away));
     const auto restore = qScopeGuard([&] { QDir().rename(away, m_driveTarget); });
     // Windows still lists the drive (as it does an empty CD drive), but nothing can be reached on it.
@@ -267,46 +267,42 @@ void TestWindowsPlatform::missingDriveDGivesTheWarning() {
     FakeDialogs dialogs;
     dialogs.answer(DialogAnswer::Ok);
     DiskFileSystem files;
-    QCOMPARE(exportLines(dialogs, files, QStringLiteral("D:\\a.txt"), {QStringLiteral("x")}),
-             ExportResult::Failed);
+    QCOMPARE(exportLines(dialogs, files, u"D:\\a.txt"_s, {u"x"_s}), ExportResult::Failed);
     const QString prompt = dialogs.messages().value(0);
-    QVERIFY2(prompt.startsWith(QStringLiteral("保存失败！")), qPrintable(prompt));
-    QVERIFY2(prompt.contains(QStringLiteral("找不到D盘")), qPrintable(prompt));
+    QVERIFY2(prompt.startsWith(u"保存失败！"_s), qPrintable(prompt));
+    QVERIFY2(prompt.contains(u"找不到D盘"_s), qPrintable(prompt));
     QCOMPARE(dialogs.messages().size(), 1);
     QVERIFY(QDir(away).isEmpty());
 }
 
-void TestWindowsPlatform::mailButtonLaunchesExplorerMinimized_data() {
+void WindowsPlatformTest::mailButtonLaunchesExplorerMinimized_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("suffix");
-    QTest::newRow("Command11") << QStringLiteral("Command11") << QStringLiteral("explorer.exe \"http://")
-                               << QStringLiteral("/webmail/\"");
-    QTest::newRow("Command14") << QStringLiteral("Command14") << QStringLiteral("explorer.exe \"http://")
-                               << QStringLiteral("/cgi-bin/loginpage?from=domain\"");
-    QTest::newRow("Command15") << QStringLiteral("Command15")
-                               << QStringLiteral(
-                                      "explorer.exe \"https://www.google.com/accounts/ServiceLogin?"
-                                      "service=mail&passive=true&rm=false&continue=http%3A%2F%2F")
-                               << QStringLiteral("&scc=1&ltmpl=default&ltmplcache=2&hl=zh-CN\"");
+    QTest::newRow("Command11") << u"Command11"_s << u"explorer.exe \"http://"_s << u"/webmail/\""_s;
+    QTest::newRow("Command14") << u"Command14"_s << u"explorer.exe \"http://"_s
+                               << u"/cgi-bin/loginpage?from=domain\""_s;
+    QTest::newRow("Command15") << u"Command15"_s
+                               << u"explorer.exe \"https://www.google.com/accounts/ServiceLogin?"
+                                  "service=mail&passive=true&rm=false&continue=http%3A%2F%2F"_s
+                               << u"&scc=1&ltmpl=default&ltmplcache=2&hl=zh-CN\""_s;
 }
 
-void TestWindowsPlatform::mailButtonLaunchesExplorerMinimized() {
+void WindowsPlatformTest::mailButtonLaunchesExplorerMinimized() {
     QFETCH(QString, button);
     QFETCH(QString, prefix);
     QFETCH(QString, suffix);
     // The stand-in explorer.exe beside this program (found first by CreateProcessW) records how it was
     // started into this file.
-    const QString record =
-        QDir::toNativeSeparators(QDir::current().absoluteFilePath(QStringLiteral("launch-record.txt")));
+    const QString record = QDir::toNativeSeparators(QDir::current().absoluteFilePath(u"launch-record.txt"_s));
     QFile::remove(record);
     QVERIFY(SetEnvironmentVariableW(L"MORVELA_LAUNCH_RECORD", reinterpret_cast<LPCWSTR>(record.utf16())));
 
     FakePlatform fakes;
     SystemShell shell;
     Services services{fakes.dialogs, fakes.clock, fakes.files, shell, fakes.host};
-    MainWindow window(services);
-    auto *pushButton = window.findChild<QPushButton *>(button);
+    WindowFixture f(services);
+    auto *pushButton = f.find<QPushButton>(button);
     QVERIFY(pushButton);
     pushButton->click();
 
@@ -318,7 +314,7 @@ void TestWindowsPlatform::mailButtonLaunchesExplorerMinimized() {
         QString::fromUtf16(reinterpret_cast<const char16_t *>(raw.constData()), raw.size() / 2);
     const qsizetype newline = text.indexOf(QLatin1Char('\n'));
     // Asked to show its window (STARTF_USESHOWWINDOW) minimized: SW_SHOWMINIMIZED.
-    QCOMPARE(text.left(newline), QStringLiteral("1 %1").arg(SW_SHOWMINIMIZED));
+    QCOMPARE(text.left(newline), u"1 %1"_s.arg(SW_SHOWMINIMIZED));
     const QString line = text.mid(newline + 1);
     QVERIFY2(line.startsWith(prefix), qPrintable(line));
     QVERIFY2(line.endsWith(suffix), qPrintable(line));
@@ -326,39 +322,38 @@ void TestWindowsPlatform::mailButtonLaunchesExplorerMinimized() {
     QCOMPARE(fakes.dialogs.shown().size(), 0);
 }
 
-void TestWindowsPlatform::failedLaunchIsReportedToTheCaller() {
+void WindowsPlatformTest::failedLaunchIsReportedToTheCaller() {
     SystemShell shell;
-    QVERIFY(!shell.launch(QStringLiteral("no-such-program-here.exe \"http://mail.163.com/\""), 2));
+    QVERIFY(!shell.launch(u"no-such-program-here.exe \"http://mail.163.com/\""_s, 2));
 }
 
 // Run by its own CTest entry, with the user's forms set to d/M/yyyy, H:mm:ss, H:mm and the comma as decimal
 // separator: everything follows them.
-void TestWindowsPlatform::customRegionalForms() {
+void WindowsPlatformTest::customRegionalForms() {
     if (!customFormsSet())
         QSKIP("run by the CTest entry that sets the user's regional forms");
-    QCOMPARE(ShortDateText(QDate(2009, 7, 23)), QStringLiteral("23/7/2009"));
-    QCOMPARE(DateTimeText(QDateTime(QDate(2009, 7, 23), QTime(9, 5, 3))),
-             QStringLiteral("23/7/2009 9:05:03"));
-    QCOMPARE(ShortTimeText(QTime(9, 5, 3)), QStringLiteral("9:05"));
+    QCOMPARE(ShortDateText(QDate(2009, 7, 23)), u"23/7/2009"_s);
+    QCOMPARE(DateTimeText(QDateTime(QDate(2009, 7, 23), QTime(9, 5, 3))), u"23/7/2009 9:05:03"_s);
+    QCOMPARE(shortTimeText(QTime(9, 5, 3)), u"9:05"_s);
     // The date query reads the user's form first: 1/8/2009 is 1 August.
     QCOMPARE(ParseQueryDate(u"1/8/2009"), std::optional<QDate>(QDate(2009, 8, 1)));
     QCOMPARE(ParseQueryDate(u" 23/7/2009 "), std::optional<QDate>(QDate(2009, 7, 23)));
     QCOMPARE(ParseQueryDate(u"2009-8-1"), std::optional<QDate>(QDate(2009, 8, 1)));
     QCOMPARE(ParseQueryDate(u"31/2/2009"), std::nullopt);
     // The file name has "-" for "/", the title keeps the user's form.
-    QCOMPARE(ScheduleFileName(QDate(2009, 7, 23)), QStringLiteral("D:\\23-7-2009 的日程表.txt"));
+    QCOMPARE(ScheduleFileName(QDate(2009, 7, 23)), u"D:\\23-7-2009 的日程表.txt"_s);
     QCOMPARE(
         ScheduleFileLines(QDate(2009, 7, 23), QDateTime(QDate(2009, 7, 23), QTime(21, 27, 5)), {}).first(),
-        QStringLiteral("23/7/2009 的日程表"));
+        u"23/7/2009 的日程表"_s);
     // The decimal separator is the user's: written and read by the strict form, never by the lenient one.
-    QCOMPARE(NumberText(-0.5), QStringLiteral("-0,5"));
-    QCOMPARE(NumberText(2.0 / 3.0), QStringLiteral("0,666666666666667"));
-    QCOMPARE(NumberText(1e15), QStringLiteral("1E+15"));
+    QCOMPARE(NumberText(-0.5), u"-0,5"_s);
+    QCOMPARE(NumberText(2.0 / 3.0), u"0,666666666666667"_s);
+    QCOMPARE(NumberText(1e15), u"1E+15"_s);
     QCOMPARE(StrictNumber(u"0,5"), std::optional<double>(0.5));
     QCOMPARE(StrictNumber(u"0.5"), std::nullopt);
     QCOMPARE(LenientNumber(u"1,5"), 1.0);
     QCOMPARE(LenientNumber(u"-.5"), -0.5);
 }
 
-QTEST_MAIN(TestWindowsPlatform)
+QTEST_MAIN(WindowsPlatformTest)
 #include "tst_windowsplatform.moc"
