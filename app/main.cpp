@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ApplicationIdentity.h"
 #include "app/MainWindow.h"
 #include "common/AppTexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pure conversions that every press of a button goes through.
 #include "common/NumberForms.h"
 #include "common/TextFileWriter.h"

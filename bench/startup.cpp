@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up benchmark: how long the main window takes from an empty process to its first painted
 // frame, and how much memory it needs, beside a bare Qt window holding one QTabWidget of the same
 // size. Each sample runs in a fresh child process (so nothing warmed up by one sample helps the

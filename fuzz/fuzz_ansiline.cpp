@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text becomes one line: ends in CR LF, and each character (code point) of the text becomes
 // exactly one character of the code page, itself or "?".
 #include "common/TextFileWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text reads as a number (never NaN); a text that reads strictly reads the same leniently.
 #include "common/NumberForms.h"
 #include "fuzz/FuzzInput.h"

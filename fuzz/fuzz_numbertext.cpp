@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every finite double is written with at most 15 significant digits, and the text reads back (by
 // StrictNumber) to a value that is written the same way: the same 15 significant digits.
 #include "common/NumberForms.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text that is accepted as a date names a valid date, and that date's own short text reads back
 // as the same date.
 #include "common/DateTexts.h"

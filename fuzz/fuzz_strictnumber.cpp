@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text that converts strictly gives a finite number, whose written form converts back to a
 // number that is written the same way.
 #include "common/NumberForms.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hostinfo/HostInfoHandlers.h"
 
 #include "common/Controls.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run with cmake -P: makes the .deb with CPack into OUT, checks what Debian asks of it, and has lintian, the
 # package checker of Debian itself, find no error and no warning in it.
 file(REMOVE_RECURSE ${OUT})

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence line "SPDX-License-Identifier: GPL-3.0-or-later" at the head of every tracked C++, CMake and
 # shell source that lacks it, and prints each file it changed:
 #   C++ (.cpp .h ...)                  // SPDX-License-Identifier: GPL-3.0-or-later   as the first line

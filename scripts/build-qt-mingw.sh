@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the static Qt 6.4.2 for MinGW-w64 (x86-64, POSIX threads) that the Windows build links against, from
 # Debian 12's own qt6-base source package, into PREFIX:
 #   scripts/build-qt-mingw.sh PREFIX        (about an hour on two busy cores; needs root or sudo for apt-get)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds Morvela for x86-64 Windows with MinGW-w64, statically against Qt 6.4.2, into build-windows/
 # (or $MORVELA_WINDOWS_BUILD_DIR): one morvela.exe that needs only Windows' own DLLs, and the test programs.
 #   scripts/build-windows.sh [TARGET...]        (no target: everything)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds Morvela into build/ (or $MORVELA_BUILD_DIR). Extra arguments go to cmake's configure step.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tries the Debian package as a user would, on this machine, and leaves the machine as it was:
 #   1. builds Morvela and makes the .deb with CPack;
 #   2. copies the .deb into a scratch folder and installs it from there with apt-get install ./morvela_*.deb;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a built morvela.exe: it imports only DLLs that every Windows has, and it is at most 18.5 MB.
 set -euo pipefail
 exe=${1:?morvela.exe}

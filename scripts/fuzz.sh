@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (into build-fuzz/) and runs each for a bounded time.
 #   scripts/fuzz.sh [seconds per target, default 60]
 # A crash stops the run with its input saved under build-fuzz/crashes/; keep such an input as a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, from Debian's packages, whatever Morvela needs to build, run and test that is not yet installed.
 # Does nothing (and needs no network) when everything is already there.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Windows packages from the Windows build (scripts/build-windows.sh), and tries the installer as a
 # user would, under Wine: silent install, what it put in place, the installed program's window (on a virtual
 # X display), silent uninstall.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a fresh Debian 12 machine, builds Morvela and starts it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

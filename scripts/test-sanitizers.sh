@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the tests with AddressSanitizer and UndefinedBehaviorSanitizer (into build-asan/) and runs them.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

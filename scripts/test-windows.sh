@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds Morvela for Windows and runs every test under Wine in a Chinese locale (zh_CN.UTF-8, code page
 # 936), headless. MORVELA_QT_MINGW names the Qt for MinGW (see scripts/build-windows.sh).
 set -euo pipefail

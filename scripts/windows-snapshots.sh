@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shows the Windows morvela.exe under Wine, in the Chinese locale, on a virtual X display with the windows
 # platform plugin, and saves a screenshot of every page, of a message box and of the status bar:
 #   scripts/windows-snapshots.sh OUTPUT_FOLDER [morvela.exe]        (default: build-windows/app/morvela.exe)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one Windows test program under Wine, headless: CTest's emulator for the Windows build.
 #   wine-test.sh PROGRAM.exe [ARGUMENT...]
 # - The programs choose the offscreen platform themselves (windows/tests/offscreen.cpp): Wine does not pass

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds when it walks the window: the accessibility tree of every page, read
 // through QAccessibleInterface from the page down, as an assistive tool reads it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's name, its desktop entry and its icon, as main() sets them before the window.
 
 #include "app/ApplicationIdentity.h"

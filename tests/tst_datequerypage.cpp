@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date query page in the real window: Text1 and the buttons Command17 to Command21, with the
 // dialogs and the clock scripted.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date query's pure steps: reading a date, weekday, week and day of the year, quarter and season.
 
 #include "common/DateTexts.h"

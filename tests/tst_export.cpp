@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/Export.h"
 #include "platform/fakes/FakeDialogs.h"
 #include "platform/fakes/MemoryFileSystem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard user's way through the pages that change under them: when the button that was pressed
 // hides itself, the focus goes on to what the user works with next, not round the window to the tabs;
 // and the note box lets Tab and Shift+Tab move on, as the system's multi-line box does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the program opens it: each page's controls made when the page is first shown. The user
 // must not be able to tell: every control, its starting state, the keyboard order and the handlers are
 // the same as in a window whose pages were all built before it was shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's starting state, control by control, against the control inventory written out here
 // once more: kind, page, geometry, visibility, text, tooltip, font, colours and keyboard order; then the
 // window itself, the tab controls, the pictures and the fonts actually drawn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // While a message box is open, nothing of the window runs: no click handler starts, whatever brings the
 // click (an assistive tool's press action, the mouse, the keyboard, a click queued before the box came
 // up), and assistive tools see the window and its controls as unavailable. The boxes here are the real

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sticky note's file name and lines, checked without a window.
 
 #include "common/TextFileWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sticky-note page in the real window: creating, saving and deleting the note.
 
 #include "note/StickyNotePage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures embedded in the program: their file format and size, and what the pages rely on in them
 // (light skies under the black captions, a dark about picture under the white texts, the note card under
 // the note text box). Picture coordinates are pixels from the picture's top-left corner; a page picture

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slot table, the schedule file's name and its lines, checked without a window.
 
 #include "common/AppTexts.h"

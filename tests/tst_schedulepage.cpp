@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule page in the real window: revealing the grid, clearing it and exporting it.
 
 #include "platform/FileSystem.h"

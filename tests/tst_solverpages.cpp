@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "solvers/LinearSystemPage.h"
 #include "solvers/QuadraticPage.h"
 #include "support/WindowFixture.h"

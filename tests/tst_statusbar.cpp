@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status bar: its five panels at start, and the date and time panels following the clock.
 
 #include "app/StatusBar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The irregular verb page in the real window: "搜索" and "清空" with scripted dialogs.
 
 #include "support/WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The irregular verb table and the search over it, without a window.
 
 #include "verbs/IrregularVerbTable.h"

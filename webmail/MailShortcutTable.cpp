@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "webmail/MailShortcutTable.h"
 
 using namespace Qt::StringLiterals;

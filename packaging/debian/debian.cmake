@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What Debian asks of every package beyond the program itself: the copyright file, the changelog and the
 # manual page where Debian looks for them, and an extended description. Included by packaging/CMakeLists.txt
 # before CPack.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // morvela-picturegen: draws every page picture and the window icon of Morvela.
 //
 //   morvela-picturegen <folder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a PNG of the window on every page into the folder given on the command line: each tab of the
 // outer and inner tab controls, the schedule page with its grid shown and the note page with a note.
 // The window runs on the fake platform with the clock standing at 2009-07-23 21:27. Controls are shown,

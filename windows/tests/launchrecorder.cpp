@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for explorer.exe in the Windows tests: it writes the exact command line it was started with and
 // the window style it was asked to show its window in (STARTUPINFO) to the file named by the environment
 // variable MORVELA_LAUNCH_RECORD, as UTF-16 text "<dwFlags & STARTF_USESHOWWINDOW> <wShowWindow>\n<line>",

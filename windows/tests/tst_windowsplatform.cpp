@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows branches on a Chinese Windows (run under Wine in the zh_CN.UTF-8 locale, code page 936): the
 // system code page writer, the regional date, time and number forms, drive D, and the shell launch.
 #include "app/MainWindow.h"
