@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/PageSpec.h"
+#include "common/PageDescription.h"
 
 namespace morvela {
 

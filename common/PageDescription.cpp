@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "common/PageSpec.h"
+#include "common/PageDescription.h"
 
 namespace morvela {
 
